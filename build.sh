@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine; installs what it needs, then:
+#   ./build.sh run    builds in Release (tools and benchmarks) and runs the main job
+#   ./build.sh test   builds with warnings as errors and runs every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+    cmake ninja-build g++ binutils pkg-config
+    qtbase5-dev libboost-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+ensure_packages() {
+    local missing=() p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "${1:-}" in
+run)
+    ensure_packages
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTCUTILS_BUILD_TESTS=OFF
+    cmake --build build/release -j "$jobs"
+    build/release/tools/example/tcutils-example
+    ;;
+test)
+    ensure_packages
+    cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTCUTILS_WERROR=ON \
+        -DTCUTILS_BUILD_BENCH=OFF
+    cmake --build build/ci -j "$jobs"
+    ctest --test-dir build/ci --output-on-failure -j "$jobs"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,28 @@
+include(CMakePackageConfigHelpers)
+
+set(TCUTILS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/tcutils)
+
+install(TARGETS tcutils tcutils_host
+    EXPORT tcutilsTargets
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
+# Public headers only: internal ones are named *_p.h.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/tc/ ${PROJECT_BINARY_DIR}/include/tc/
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tc
+    FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
+
+install(EXPORT tcutilsTargets
+    NAMESPACE tcutils::
+    DESTINATION ${TCUTILS_CMAKE_DIR})
+
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/tcutilsConfig.cmake.in
+    ${PROJECT_BINARY_DIR}/tcutilsConfig.cmake
+    INSTALL_DESTINATION ${TCUTILS_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/tcutilsConfigVersion.cmake
+    COMPATIBILITY SameMinorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/tcutilsConfig.cmake
+    ${PROJECT_BINARY_DIR}/tcutilsConfigVersion.cmake
+    DESTINATION ${TCUTILS_CMAKE_DIR})

@@ -1,0 +1,120 @@
+#pragma once
+
+// Identity records of an instrument: market, code and name, with price attributes and index data.
+
+#include <tc/tcutils_export.h>
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <boost/shared_ptr.hpp>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace TC {
+
+// Marker of a missing price: the largest finite double.
+constexpr double kMissingPrice = std::numeric_limits<double>::max();
+
+// An instrument named by market code, code within the market and display name. All three are
+// null by default.
+class TCUTILS_EXPORT CStockInfo
+{
+public:
+    CStockInfo() = default;
+    // Copies the three texts into the fields.
+    CStockInfo(QString market, QString code, QString name);
+    // Decodes the three UTF-8 texts with KD::sToQs.
+    CStockInfo(std::string market, std::string code, std::string name);
+
+    // Makes all three texts null.
+    void clear();
+    // The host key of market and code (utils::vkStockKey of their UTF-8 bytes), as text.
+    QString key() const;
+    // market + "." + code, untouched; "." for an empty record.
+    QString key2() const;
+
+    QString market;
+    QString code;
+    QString name;
+};
+
+// Sorts by market rank (getMarketOrder), then code, then name. Markets of equal rank are
+// equivalent, whatever their codes: unranked markets tie with each other. With two or more
+// unranked markets in one list the order is not transitive; sort such lists with std::stable_sort,
+// which stays within bounds, not std::sort.
+TCUTILS_EXPORT bool stockInfoLessThan(const CStockInfo& a, const CStockInfo& b);
+// Sorts by code, then name; the market plays no part.
+TCUTILS_EXPORT bool stockInfoLessThanIgnoreMarket(const CStockInfo& a, const CStockInfo& b);
+
+class CStockDetail;
+// Sorts by market rank, then code (names are not compared). True when either pointer is null.
+TCUTILS_EXPORT bool stockInfoPtrLessThan(const CStockDetail* a, const CStockDetail* b);
+
+// An instrument with its price attributes. Prices default to kMissingPrice and auxNumber to
+// INT_MAX; the other numbers are zero until the client fills them. Moving copies.
+class TCUTILS_EXPORT CStockDetail : public CStockInfo
+{
+public:
+    CStockDetail();
+    CStockDetail(QString market, QString code, QString name);
+    CStockDetail(const CStockDetail&) = default;
+    CStockDetail& operator=(const CStockDetail&) = default;
+    ~CStockDetail() = default;
+
+    // Equal when the markets are equal ignoring case and the codes are equal exactly.
+    bool operator==(const CStockDetail& other) const;
+    // By code within one market (compared exactly), else by market text: "SH" < "sh".
+    bool operator<(const CStockDetail& other) const;
+    // Whether this futures instrument trades at night: its key names one of the products ag, au,
+    // zn, cu, pb, al (any case) and its market is "DF", "DCE", "ZF", "CZCE", "SF" or "SHFE".
+    bool hasNightQuoter() const;
+
+    double lastClose = kMissingPrice;
+    double auxPrice = kMissingPrice;
+    double priceTick = kMissingPrice;
+    double auxValue1 = 0.0;
+    double auxValue2 = 0.0;
+    int32_t auxInt = 0;
+    int64_t countA = 0;
+    int64_t countB = 0;
+    QString auxText;
+    int32_t auxNumber = std::numeric_limits<int32_t>::max();
+    int64_t auxLong = 0;
+
+    // A default detail shared by callers, created when the library loads; never modified.
+    static boost::shared_ptr<CStockDetail> g_cstockdetail;
+};
+
+// An index: a detail with its lists, base time and value, and settings. Moving moves the lists
+// and the two extra texts, leaving the source's containers empty; the rest is copied.
+class TCUTILS_EXPORT CIndexDetail : public CStockDetail
+{
+public:
+    CIndexDetail() = default;
+    CIndexDetail(QString market, QString code, QString name);
+    CIndexDetail(const CIndexDetail&) = default;
+    CIndexDetail& operator=(const CIndexDetail&) = default;
+    CIndexDetail(CIndexDetail&& other) noexcept;
+    CIndexDetail& operator=(CIndexDetail&& other) noexcept;
+    ~CIndexDetail() = default;
+
+    QStringList textList;
+    QVector<float> valueVector;
+    QList<double> numberList;
+    int64_t baseTime = 1262338200000; // ms since the epoch: 2010-01-01 09:30:00 UTC
+    double baseValue = 100.0;
+    int32_t setting1 = 0;
+    int32_t setting2 = 60;
+    int32_t setting3 = 0;
+    QString extraText1;
+    QString extraText2;
+    int32_t setting4 = 0;
+    int32_t setting5 = 0;
+    bool extraFlag = false;
+};
+
+} // namespace TC

@@ -1,0 +1,12 @@
+#pragma once
+
+// Every public header of tcutils, the host seam's included.
+
+#include <tc/host/instrumentdetail.h>
+#include <tc/host/stockkey.h>
+#include <tc/host/textcodec.h>
+
+#include <tc/records/stockinfo.h>
+
+#include <tc/markets/marketcatalogue.h>
+#include <tc/markets/marketfeatures.h>
