@@ -2,6 +2,10 @@
 # One entry point for a fresh Debian 12 machine; installs what it needs, then:
 #   ./build.sh run    builds in Release (tools and benchmarks) and runs the main job
 #   ./build.sh test   builds with warnings as errors and runs every test
+# and, for CI and developers:
+#   ./build.sh asan [ctest args]   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
+#   ./build.sh tsan [ctest args]   the test suite under ThreadSanitizer
+#   ./build.sh fuzz [seconds]      every libFuzzer target for a bounded time each (clang 14)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -11,9 +15,11 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+
 ensure_packages() {
     local missing=() p
-    for p in "${PACKAGES[@]}"; do
+    for p in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -40,8 +46,22 @@ test)
     cmake --build build/ci -j "$jobs"
     ctest --test-dir build/ci --output-on-failure -j "$jobs"
     ;;
+asan | tsan)
+    ensure_packages
+    preset=$1
+    shift
+    cmake --preset "$preset"
+    cmake --build "build/$preset" -j "$jobs"
+    ctest --test-dir "build/$preset" --output-on-failure -j "$jobs" "$@"
+    ;;
+fuzz)
+    ensure_packages "${FUZZ_PACKAGES[@]}"
+    cmake --preset fuzz
+    cmake --build build/fuzz -j "$jobs"
+    fuzz/run.sh build/fuzz "${2:-10}"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|asan|tsan|fuzz" >&2
     exit 2
     ;;
 esac

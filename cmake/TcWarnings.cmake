@@ -9,3 +9,11 @@ function(tc_set_warnings target)
             $<$<BOOL:${TCUTILS_WERROR}>:-Werror>)
     endif()
 endfunction()
+
+# tc_no_undefined(<target>): a shared library with an unresolved symbol fails to link, as it would
+# on Windows. Off in sanitizer builds, whose runtime comes with the executable.
+function(tc_no_undefined target)
+    if(NOT APPLE AND NOT WIN32 AND NOT TCUTILS_SANITIZE)
+        target_link_options(${target} PRIVATE -Wl,--no-undefined)
+    endif()
+endfunction()
