@@ -1,7 +1,7 @@
 #pragma once
 
 // Random records and lines for the text-form tests: Chinese text, characters outside the BMP,
-// byte-order marks, spaces, signs and digits, and the extremes of int.
+// byte-order marks, NUL, spaces, signs and digits, and the extremes of int.
 
 #include <QString>
 #include <QStringList>
@@ -17,57 +17,42 @@ inline int number(std::mt19937& rng)
     static const int extremes[] = {INT_MIN, INT_MAX, INT_MIN + 1, INT_MAX - 1, 0, -1, 1};
     switch (rng() % 4) {
     case 0:
-        return extremes[rng() % (sizeof(extremes) / sizeof(extremes[0]))];
+        return extremes[rng() % 7];
     case 1:
         return static_cast<int>(rng() % 2001) - 1000;
     default:
-        return static_cast<int>(static_cast<unsigned>(rng()));
+        return static_cast<int>(rng());
     }
 }
 
-// A text of up to maxFragments fragments drawn from the given pool.
+// Fragments of record texts, no separator among them.
+inline const QStringList& textPool()
+{
+    static const QStringList pool =
+        QString::fromUcs4(
+            U"a Z 0 9 - + . : _ \t \u3000 浦 发 银行 限价 ＳＨ 𠀀 😀 \uFEFF \uFEFF7 \u2212 "
+            U"2147483647 2147483648 -2147483648 99999999999 007")
+            .split(QLatin1Char(' ')) +
+        QStringList{QStringLiteral(" "), QString(QChar(0))};
+    return pool;
+}
+
+// Up to maxFragments fragments of pool.
 inline QString text(std::mt19937& rng, const QStringList& pool, int maxFragments)
 {
     QString out;
-    const int n = static_cast<int>(rng() % static_cast<unsigned>(maxFragments + 1));
-    for (int i = 0; i < n; ++i)
-        out += pool[static_cast<int>(rng() % static_cast<unsigned>(pool.size()))];
+    for (int n = static_cast<int>(rng() % unsigned(maxFragments + 1)); n > 0; --n)
+        out += pool[static_cast<int>(rng() % unsigned(pool.size()))];
     return out;
 }
 
-// Fragments of record texts, without any separator.
-inline const QStringList& textPool()
-{
-    static const QStringList pool = {
-        QStringLiteral("a"),      QStringLiteral("Z"),     QStringLiteral("0"),
-        QStringLiteral("9"),      QStringLiteral("-"),     QStringLiteral("+"),
-        QStringLiteral(" "),      QStringLiteral("\t"),    QStringLiteral("."),
-        QStringLiteral(":"),      QStringLiteral("浦"),    QStringLiteral("发"),
-        QStringLiteral("银行"),   QStringLiteral("限价"),  QStringLiteral("ＳＨ"),
-        QString::fromUcs4(U"𠀀"), QString::fromUcs4(U"😀"), QString(QChar(0xFEFF)),
-        QString(QChar(0)),        QStringLiteral("_"),     QStringLiteral("\u3000")};
-    return pool;
-}
-
-// Fragments of hostile lines: the pieces of text forms, separators and their parts included.
-inline const QStringList& linePool()
-{
-    static QStringList pool =
-        textPool() + QStringList{QStringLiteral("|"),           QStringLiteral("___"),
-                                 QStringLiteral("__"),          QStringLiteral("2147483647"),
-                                 QStringLiteral("2147483648"),  QStringLiteral("-2147483648"),
-                                 QStringLiteral("99999999999"), QStringLiteral("007"),
-                                 QStringLiteral("\u2212"),      QStringLiteral("\uFEFF7")};
-    return pool;
-}
-
-// A hostile line: 1 to 9 hostile pieces joined by separator.
+// A hostile line: 1 to 9 pieces joined by separator, the pieces sometimes holding parts of it.
 inline QString line(std::mt19937& rng, const QString& separator)
 {
+    const QStringList pool = textPool() + QStringList{separator, separator.left(1) + separator};
     QStringList pieces;
-    const int n = 1 + static_cast<int>(rng() % 9);
-    for (int i = 0; i < n; ++i)
-        pieces << text(rng, linePool(), 3);
+    for (int n = 1 + static_cast<int>(rng() % 9); n > 0; --n)
+        pieces << text(rng, pool, 3);
     return pieces.join(separator);
 }
 
