@@ -6,7 +6,12 @@
 #include <tc/host/stockkey.h>
 #include <tc/host/textcodec.h>
 
+#include <tc/records/funddata.h>
+#include <tc/records/parserstockdetail.h>
 #include <tc/records/stockinfo.h>
 
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketfeatures.h>
+
+#include <tc/serialise/formularesultref.h>
+#include <tc/serialise/orderparamsetting.h>

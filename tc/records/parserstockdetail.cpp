@@ -1,0 +1,32 @@
+#include <tc/records/parserstockdetail.h>
+
+#include <tc/host/stockkey.h>
+#include <tc/host/textcodec.h>
+
+namespace TC {
+
+ParserStockDetail::ParserStockDetail() = default;
+ParserStockDetail::ParserStockDetail(const ParserStockDetail& other) = default;
+ParserStockDetail::ParserStockDetail(ParserStockDetail&& other) noexcept = default;
+ParserStockDetail& ParserStockDetail::operator=(const ParserStockDetail& other) = default;
+ParserStockDetail& ParserStockDetail::operator=(ParserStockDetail&& other) noexcept = default;
+ParserStockDetail::~ParserStockDetail() = default;
+
+QString ParserStockDetail::key()
+{
+    if (!detail) return QStringLiteral("");
+    return KD::sToQs(utils::vkStockKey(detail->market, detail->code));
+}
+
+QString getStockParserKey(QString text)
+{
+    const QChar underscore = QLatin1Char('_');
+    const int first = text.indexOf(underscore);
+    if (first < 0) return text;
+    const int second = text.indexOf(underscore, first + 1);
+    const QStringRef market = text.leftRef(first);
+    const QStringRef code = text.midRef(first + 1, second < 0 ? -1 : second - first - 1);
+    return KD::sToQs(utils::vkStockKey(market.toUtf8().toStdString(), code.toUtf8().toStdString()));
+}
+
+} // namespace TC
