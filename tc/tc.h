@@ -10,3 +10,12 @@
 
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketfeatures.h>
+
+#include <tc/periods/displaynames.h>
+#include <tc/periods/formulaperiod.h>
+#include <tc/periods/graphtick.h>
+#include <tc/periods/translation.h>
+
+#include <tc/workspace/dockids.h>
+#include <tc/workspace/messagetypes.h>
+#include <tc/workspace/navigationtree.h>
