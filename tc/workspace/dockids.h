@@ -15,8 +15,9 @@ namespace TC {
 TCUTILS_EXPORT QString getDockID(int id);
 
 // The 36 panel identifiers of the workspace, in the client's order ("positionPanel" stands at
-// both 1 and 24). A constant of this header, not an exported symbol: each module that uses it
-// holds its own copy, built when the module is loaded and destroyed when it is unloaded.
+// both 1 and 24). A constant of this header, not an exported symbol: each module that includes
+// the header, the library among them, holds its own copy, built when the module is loaded and
+// destroyed when it is unloaded.
 inline const QString g_panelNames[36] = {
     QStringLiteral("indexMainPanel"),
     QStringLiteral("positionPanel"),

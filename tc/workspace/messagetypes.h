@@ -9,8 +9,9 @@
 namespace TC {
 
 // The 13 message-category names, in the client's order; entry 4 says "信息" where the others say
-// "消息". A constant of this header, not an exported symbol: each module that uses it holds its
-// own copy, built when the module is loaded and destroyed when it is unloaded.
+// "消息". A constant of this header, not an exported symbol: each module that includes the
+// header, the library among them, holds its own copy, built when the module is loaded and
+// destroyed when it is unloaded.
 inline const QString g_messageTypeNames[13] = {
     QStringLiteral("系统消息"),       QStringLiteral("交易消息"), QStringLiteral("行情消息"),
     QStringLiteral("风控消息"),       QStringLiteral("报警信息"), QStringLiteral("成交消息"),
