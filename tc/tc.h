@@ -15,3 +15,11 @@
 
 #include <tc/serialise/formularesultref.h>
 #include <tc/serialise/orderparamsetting.h>
+#include <tc/periods/displaynames.h>
+#include <tc/periods/formulaperiod.h>
+#include <tc/periods/graphtick.h>
+#include <tc/periods/translation.h>
+
+#include <tc/workspace/dockids.h>
+#include <tc/workspace/messagetypes.h>
+#include <tc/workspace/navigationtree.h>

@@ -1,0 +1,25 @@
+#include <tc/workspace/messagetypes.h>
+#include <tc/workspace/messagetypes_p.h>
+
+#include <QDateTime>
+
+namespace TC {
+namespace {
+
+// Unsigned so that counting past INT_MAX wraps rather than overflows.
+std::uint32_t positionCounter = 0;
+std::uint32_t requestCounter = 0;
+
+} // namespace
+
+int genPositionID()
+{
+    return positionID(QDateTime::currentDateTime().toTime_t(), positionCounter++);
+}
+
+int genRequestID()
+{
+    return static_cast<int>(requestCounter++);
+}
+
+} // namespace TC

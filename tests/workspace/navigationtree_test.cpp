@@ -1,0 +1,36 @@
+#include <tc/workspace/navigationtree.h>
+
+#include "common/printers.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace TC;
+
+TEST(NavigationTree, HasThreeRootsWithConsecutiveChildren)
+{
+    QMap<int, QVector<int>> tree = getNode();
+    EXPECT_EQ(tree.keys(), QList<int>({100, 200, 300}));
+    EXPECT_EQ(tree.value(100), QVector<int>({101, 102}));
+    EXPECT_EQ(tree.value(200), QVector<int>({201, 202}));
+    EXPECT_EQ(tree.value(300).size(), 13);
+    EXPECT_EQ(tree.value(300).front(), 301);
+    EXPECT_EQ(tree.value(300).back(), 313);
+
+    // Every call builds a new tree.
+    tree.find(300)->clear();
+    tree.remove(100);
+    EXPECT_EQ(getNode().value(300).size(), 13);
+    EXPECT_TRUE(getNode().contains(100));
+}
+
+TEST(NavigationTree, TitlesNameTheRootsAndTheGlobalNode)
+{
+    EXPECT_EQ(getRootNodeTitle(0), QStringLiteral("全局设置"));
+    EXPECT_EQ(getRootNodeTitle(100), QStringLiteral("设置"));
+    EXPECT_EQ(getRootNodeTitle(200), QStringLiteral("操作"));
+    EXPECT_EQ(getRootNodeTitle(300), QStringLiteral("技术指标分析"));
+    for (const int id : {101, 400, -100, INT_MIN, INT_MAX})
+        EXPECT_TRUE(getRootNodeTitle(id).isEmpty()) << id;
+}
