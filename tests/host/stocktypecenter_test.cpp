@@ -1,0 +1,187 @@
+#include <tc/host/stocktypecenter.h>
+#include <tc/host/userconfig.h>
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <fstream>
+
+using ttservice::StockTypeCenter;
+
+namespace {
+
+StockTypeCenter* centre()
+{
+    return utils::CSingletonT<StockTypeCenter>::instance();
+}
+
+// Every test starts from and leaves the shipped tables.
+class TypeCentre : public ::testing::Test
+{
+protected:
+    void SetUp() override { centre()->loadDefaults(); }
+    void TearDown() override { centre()->loadDefaults(); }
+
+    std::string writeTable(const std::string& text)
+    {
+        const std::string path = m_dir.path().toStdString() + "/types.tsv";
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(TypeCentre, IsOneProcessWideObjectWithTheShippedTables)
+{
+    EXPECT_EQ(centre(), utils::CSingletonT<StockTypeCenter>::instance());
+    EXPECT_TRUE(centre()->isTypedStock(100003, "SH", "600000"));
+    EXPECT_EQ(centre()->lastError().line, 0);
+    EXPECT_EQ(centre()->lastError().reason, "");
+    // The shipped table itself loads cleanly through the file channel.
+    EXPECT_TRUE(centre()->loadTable(StockTypeCenter::defaultTablePath()));
+}
+
+TEST_F(TypeCentre, RangesCompareCodesAsTextsOfEqualLength)
+{
+    centre()->clear();
+    EXPECT_FALSE(centre()->isTypedStock(100003, "SH", "600000"));
+    centre()->addRange(7, "SH", "600000", "600999");
+    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "600000"));
+    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "600999"));
+    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "601000"));
+    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "599999"));
+    // Other lengths never fall inside, whatever their prefix.
+    for (const char* code : {"6005", "60050", "6000000", "600500 ", ""})
+        EXPECT_FALSE(centre()->isTypedStock(7, "SH", code)) << code;
+    // Codes are texts, not numbers.
+    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "60050a"));
+    // The class is of one market and one side.
+    EXPECT_FALSE(centre()->isTypedStock(7, "SZ", "600000"));
+    EXPECT_FALSE(centre()->isTypedStock(7, "sh", "600000"));
+    EXPECT_FALSE(centre()->isTypedOptionStock(7, "SH", "600000"));
+    EXPECT_FALSE(centre()->isTypedStock(8, "SH", "600000"));
+
+    // Overlapping and nested ranges merge; ranges of other lengths stay apart.
+    centre()->addRange(7, "SH", "600500", "601500");
+    centre()->addRange(7, "SH", "500000", "500000");
+    centre()->addRange(7, "SH", "AB", "AD");
+    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "601200"));
+    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "500000"));
+    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "500001"));
+    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "AC"));
+    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "AE"));
+    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "601501"));
+
+    // Long codes (options of eight digits and more) and bytes above 0x7f.
+    centre()->addOptionRange(9, "SHO", "10000001", "19999999");
+    EXPECT_TRUE(centre()->isTypedOptionStock(9, "SHO", "10007123"));
+    EXPECT_FALSE(centre()->isTypedOptionStock(9, "SHO", "20000000"));
+    EXPECT_FALSE(centre()->isTypedOptionStock(9, "SHO", "1000712"));
+    centre()->addRange(10, "X", "\x7f", "\xff");
+    EXPECT_TRUE(centre()->isTypedStock(10, "X", "\x80"));
+    EXPECT_FALSE(centre()->isTypedStock(10, "X", "~"));
+
+    // Ranges that cannot hold a code are ignored.
+    centre()->addRange(11, "SH", "6000", "600000");
+    centre()->addRange(11, "SH", "600999", "600000");
+    EXPECT_FALSE(centre()->isTypedStock(11, "SH", "600000"));
+    EXPECT_FALSE(centre()->isTypedStock(11, "SH", "6000"));
+}
+
+TEST_F(TypeCentre, PatternsMatchDigitsLettersAndRuns)
+{
+    centre()->clear();
+    centre()->addPattern(30001, "IF", "IF####");
+    centre()->addOptionPattern(100052, "DFO", "@####-C-#*");
+    centre()->addOptionPattern(100052, "DFO", "@@####-C-#*");
+    centre()->addPattern(1, "M", "*x*y");
+    centre()->addPattern(1, "M", "");
+
+    EXPECT_TRUE(centre()->isTypedStock(30001, "IF", "IF2512"));
+    for (const char* code : {"IF251", "IF25123", "if2512", "IF25a2", "IH2512", ""})
+        EXPECT_FALSE(centre()->isTypedStock(30001, "IF", code)) << code;
+    EXPECT_TRUE(centre()->isTypedOptionStock(100052, "DFO", "m2605-C-3000"));
+    EXPECT_TRUE(centre()->isTypedOptionStock(100052, "DFO", "jm2605-C-1200"));
+    EXPECT_TRUE(centre()->isTypedOptionStock(100052, "DFO", "M2605-C-3"));
+    for (const char* code : {"m2605-P-3000", "m2605-C-", "m2605", "2605-C-3000", "jmx2605-C-1"})
+        EXPECT_FALSE(centre()->isTypedOptionStock(100052, "DFO", code)) << code;
+    EXPECT_FALSE(centre()->isTypedStock(100052, "DFO", "m2605-C-3000"));
+    // Runs backtrack, and may be empty.
+    EXPECT_TRUE(centre()->isTypedStock(1, "M", "xy"));
+    EXPECT_TRUE(centre()->isTypedStock(1, "M", "axbxcy"));
+    EXPECT_FALSE(centre()->isTypedStock(1, "M", "axbyc"));
+    EXPECT_FALSE(centre()->isTypedStock(1, "M", ""));
+}
+
+TEST_F(TypeCentre, LoadsTablesAndReportsTheFirstBadLine)
+{
+    const std::string good = "\xEF\xBB\xBF# a comment\r\n"
+                             "\n"
+                             "stock 100003,5 SH 600000..600999 SSE main board, with a note\r\n"
+                             "  # an indented comment\n"
+                             "option\t100051\tZFO\t@@###C#*\n"
+                             "stock -2 X 12\n";
+    ASSERT_TRUE(centre()->loadTable(writeTable(good)));
+    EXPECT_EQ(centre()->lastError().line, 0);
+    EXPECT_TRUE(centre()->isTypedStock(100003, "SH", "600123"));
+    EXPECT_TRUE(centre()->isTypedStock(5, "SH", "600123"));
+    EXPECT_TRUE(centre()->isTypedOptionStock(100051, "ZFO", "SR601C6000"));
+    EXPECT_TRUE(centre()->isTypedStock(-2, "X", "12"));
+    EXPECT_FALSE(centre()->isTypedStock(-2, "X", "13"));
+    // The new table replaced the shipped one.
+    EXPECT_FALSE(centre()->isTypedStock(100003, "SZ", "000001"));
+
+    const std::pair<std::string, int> bad[] = {
+        {"stock 1 SH 600000..600999\nstock 1 SH\n", 2},
+        {"# c\n\nshare 1 SH 600000\n", 3},
+        {"stock 1x SH 600000\n", 1},
+        {"stock 1,,2 SH 600000\n", 1},
+        {"stock 99999999999 SH 600000\n", 1},
+        {"stock 1 SH 600000..60099\n", 1},
+        {"stock 1 SH 600999..600000\n", 1},
+        {"stock 1 SH 1..2\nstock , SH 1\n", 2},
+    };
+    for (const auto& [text, line] : bad) {
+        EXPECT_FALSE(centre()->loadTable(writeTable(text))) << text;
+        EXPECT_EQ(centre()->lastError().line, line) << text;
+        EXPECT_FALSE(centre()->lastError().reason.empty()) << text;
+        // The tables are those of the last good load.
+        EXPECT_TRUE(centre()->isTypedStock(5, "SH", "600123")) << text;
+        EXPECT_FALSE(centre()->isTypedStock(1, "SH", "600000")) << text;
+    }
+
+    EXPECT_FALSE(centre()->loadTable(m_dir.path().toStdString() + "/missing.tsv"));
+    EXPECT_EQ(centre()->lastError().line, 0);
+    EXPECT_NE(centre()->lastError().reason.find("missing.tsv"), std::string::npos);
+    EXPECT_TRUE(centre()->isTypedStock(5, "SH", "600123"));
+
+    // An empty table is a valid one that knows nothing.
+    EXPECT_TRUE(centre()->loadTable(writeTable("")));
+    EXPECT_FALSE(centre()->isTypedStock(5, "SH", "600123"));
+    centre()->loadDefaults();
+    EXPECT_TRUE(centre()->isTypedStock(100003, "SZ", "000001"));
+    EXPECT_EQ(centre()->lastError().reason, "");
+}
+
+TEST(UserConfig, IsNullUntilSetAndAnswersForItsMarkets)
+{
+    EXPECT_EQ(TC::getUserConfig(), nullptr);
+    TC::CUserConfig user;
+    EXPECT_FALSE(user.isLevel2User("SH"));
+    user.setLevel2Markets({"SH", "HK"});
+    TC::setUserConfig(&user);
+    ASSERT_EQ(TC::getUserConfig(), &user);
+    EXPECT_TRUE(TC::getUserConfig()->isLevel2User("SH"));
+    EXPECT_TRUE(TC::getUserConfig()->isLevel2User("HK"));
+    EXPECT_FALSE(TC::getUserConfig()->isLevel2User("SZ"));
+    EXPECT_FALSE(TC::getUserConfig()->isLevel2User("sh"));
+    EXPECT_FALSE(TC::getUserConfig()->isLevel2User(""));
+    user.setLevel2Markets({});
+    EXPECT_FALSE(TC::getUserConfig()->isLevel2User("SH"));
+    TC::setUserConfig(nullptr);
+    EXPECT_EQ(TC::getUserConfig(), nullptr);
+}
