@@ -66,10 +66,22 @@ struct PackedRange
 };
 
 // One class of one market.
+// The packed form of a market too long to pack; no packed text has this value.
+constexpr uint64_t kLongMarket = ~uint64_t(0);
+
+uint64_t marketKey(const std::string& market)
+{
+    uint64_t key;
+    return packCode(market, key) ? key : kLongMarket;
+}
+
 struct MarketRows
 {
     std::string market;
+    uint64_t marketKey;
     std::vector<PackedRange> ranges; // sorted by first, disjoint
+    uint64_t lowest = ~uint64_t(0);  // the first code of the first range
+    uint64_t highest = 0;            // the last code of the last range
     std::vector<std::pair<std::string, std::string>> longRanges;
     std::vector<std::string> patterns;
 
@@ -77,10 +89,19 @@ struct MarketRows
     {
         uint64_t key;
         if (packCode(code, key)) {
-            auto it =
-                std::upper_bound(ranges.begin(), ranges.end(), key,
-                                 [](uint64_t k, const PackedRange& r) { return k < r.first; });
-            if (it != ranges.begin() && key <= std::prev(it)->last) return true;
+            // Most questions are about codes far from any row of the class.
+            if (key >= lowest && key <= highest) {
+                // The last range starting at or before key, searched without branches: codes
+                // arrive in random order, so a branchy search mispredicts at every step.
+                const PackedRange* base = ranges.data();
+                std::size_t n = ranges.size();
+                while (n > 1) {
+                    const std::size_t half = n / 2;
+                    base = base[half].first <= key ? base + half : base;
+                    n -= half;
+                }
+                if (base->first <= key && key <= base->last) return true;
+            }
         } else {
             for (const auto& [first, last] : longRanges) {
                 if (code.size() == first.size() && first <= code && code <= last) return true;
@@ -105,6 +126,8 @@ struct MarketRows
                 merged.push_back(r);
         }
         ranges = std::move(merged);
+        lowest = ranges.front().first;
+        highest = ranges.back().last;
     }
 };
 
@@ -123,8 +146,10 @@ public:
         auto it = std::lower_bound(m_classes.begin(), m_classes.end(), typeId,
                                    [](const TypeClass& c, int32_t id) { return c.typeId < id; });
         if (it == m_classes.end() || it->typeId != typeId) return false;
+        const uint64_t key = marketKey(market);
         for (const MarketRows& rows : it->markets) {
-            if (rows.market == market) return rows.contains(code);
+            if (rows.marketKey == key && (key != kLongMarket || rows.market == market))
+                return rows.contains(code);
         }
         return false;
     }
@@ -155,7 +180,10 @@ private:
         for (MarketRows& rows : it->markets) {
             if (rows.market == market) return rows;
         }
-        it->markets.push_back(MarketRows{market, {}, {}, {}});
+        MarketRows rows;
+        rows.market = market;
+        rows.marketKey = marketKey(market);
+        it->markets.push_back(std::move(rows));
         return it->markets.back();
     }
 

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <fstream>
+#include <set>
+#include <vector>
 
 using ttservice::StockTypeCenter;
 
@@ -184,4 +187,52 @@ TEST(UserConfig, IsNullUntilSetAndAnswersForItsMarkets)
     EXPECT_FALSE(TC::getUserConfig()->isLevel2User("SH"));
     TC::setUserConfig(nullptr);
     EXPECT_EQ(TC::getUserConfig(), nullptr);
+}
+
+// The plain form of the centre's search: every row of the shipped table scanned in turn.
+TEST_F(TypeCentre, AnswersAsAScanOfTheShippedRows)
+{
+    struct Row
+    {
+        std::vector<int> ids;
+        std::string market, first, last;
+    };
+    QFile file(QString::fromLatin1(StockTypeCenter::defaultTablePath()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<Row> rows;
+    std::set<int> ids;
+    std::set<std::string> probes;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QList<QByteArray> f = raw.simplified().split(' ');
+        if (f.size() < 4 || f[0] != "stock" || f[3].contains('#') || f[3].contains('@')) continue;
+        Row row;
+        for (const QByteArray& id : f[1].split(','))
+            ids.insert(row.ids.emplace_back(id.toInt()));
+        row.market = f[2].toStdString();
+        const QList<QByteArray> ends = f[3].split('.');
+        row.first = ends.front().toStdString();
+        row.last = ends.back().toStdString();
+        for (const std::string& end : {row.first, row.last}) {
+            const int n = std::stoi(end);
+            for (int d : {-1, 0, 1})
+                probes.insert(QByteArray::number(n + d).rightJustified(6, '0').toStdString());
+        }
+        rows.push_back(row);
+    }
+    ASSERT_GT(rows.size(), 150u);
+    for (int n = 0; n < 1000000; n += 37)
+        probes.insert(QByteArray::number(n).rightJustified(6, '0').toStdString());
+
+    for (const std::string& market : {std::string("SH"), std::string("SZ")}) {
+        for (const std::string& code : probes) {
+            std::set<int> expected;
+            for (const Row& r : rows) {
+                if (r.market == market && r.first <= code && code <= r.last)
+                    expected.insert(r.ids.begin(), r.ids.end());
+            }
+            for (int id : ids)
+                ASSERT_EQ(centre()->isTypedStock(id, market, code), expected.count(id) == 1)
+                    << id << ' ' << market << ' ' << code;
+        }
+    }
 }
