@@ -65,7 +65,6 @@ struct PackedRange
     uint64_t last;
 };
 
-// One class of one market.
 // The packed form of a market too long to pack; no packed text has this value.
 constexpr uint64_t kLongMarket = ~uint64_t(0);
 
@@ -75,6 +74,7 @@ uint64_t marketKey(const std::string& market)
     return packCode(market, key) ? key : kLongMarket;
 }
 
+// One class of one market.
 struct MarketRows
 {
     std::string market;
