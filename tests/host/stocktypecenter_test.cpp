@@ -38,86 +38,64 @@ protected:
 
 } // namespace
 
-TEST_F(TypeCentre, IsOneProcessWideObjectWithTheShippedTables)
+TEST_F(TypeCentre, MatchesRangesAsTextsOfEqualLengthAndPatterns)
 {
     EXPECT_EQ(centre(), utils::CSingletonT<StockTypeCenter>::instance());
-    EXPECT_TRUE(centre()->isTypedStock(100003, "SH", "600000"));
-    EXPECT_EQ(centre()->lastError().line, 0);
-    EXPECT_EQ(centre()->lastError().reason, "");
-    // The shipped table itself loads cleanly through the file channel.
-    EXPECT_TRUE(centre()->loadTable(StockTypeCenter::defaultTablePath()));
-}
-
-TEST_F(TypeCentre, RangesCompareCodesAsTextsOfEqualLength)
-{
     centre()->clear();
     EXPECT_FALSE(centre()->isTypedStock(100003, "SH", "600000"));
     centre()->addRange(7, "SH", "600000", "600999");
-    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "600000"));
-    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "600999"));
-    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "601000"));
-    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "599999"));
-    // Other lengths never fall inside, whatever their prefix.
-    for (const char* code : {"6005", "60050", "6000000", "600500 ", ""})
-        EXPECT_FALSE(centre()->isTypedStock(7, "SH", code)) << code;
-    // Codes are texts, not numbers.
-    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "60050a"));
-    // The class is of one market and one side.
-    EXPECT_FALSE(centre()->isTypedStock(7, "SZ", "600000"));
-    EXPECT_FALSE(centre()->isTypedStock(7, "sh", "600000"));
-    EXPECT_FALSE(centre()->isTypedOptionStock(7, "SH", "600000"));
-    EXPECT_FALSE(centre()->isTypedStock(8, "SH", "600000"));
-
-    // Overlapping and nested ranges merge; ranges of other lengths stay apart.
-    centre()->addRange(7, "SH", "600500", "601500");
+    centre()->addRange(7, "SH", "600500", "601500"); // overlapping ranges merge
     centre()->addRange(7, "SH", "500000", "500000");
     centre()->addRange(7, "SH", "AB", "AD");
-    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "601200"));
-    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "500000"));
-    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "500001"));
-    EXPECT_TRUE(centre()->isTypedStock(7, "SH", "AC"));
-    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "AE"));
-    EXPECT_FALSE(centre()->isTypedStock(7, "SH", "601501"));
-
-    // Long codes (options of eight digits and more) and bytes above 0x7f.
-    centre()->addOptionRange(9, "SHO", "10000001", "19999999");
-    EXPECT_TRUE(centre()->isTypedOptionStock(9, "SHO", "10007123"));
-    EXPECT_FALSE(centre()->isTypedOptionStock(9, "SHO", "20000000"));
-    EXPECT_FALSE(centre()->isTypedOptionStock(9, "SHO", "1000712"));
+    centre()->addRange(7, "SH", "6000", "600000");   // ignored: lengths differ
+    centre()->addRange(7, "SH", "700999", "700000"); // ignored: empty
     centre()->addRange(10, "X", "\x7f", "\xff");
-    EXPECT_TRUE(centre()->isTypedStock(10, "X", "\x80"));
-    EXPECT_FALSE(centre()->isTypedStock(10, "X", "~"));
-
-    // Ranges that cannot hold a code are ignored.
-    centre()->addRange(11, "SH", "6000", "600000");
-    centre()->addRange(11, "SH", "600999", "600000");
-    EXPECT_FALSE(centre()->isTypedStock(11, "SH", "600000"));
-    EXPECT_FALSE(centre()->isTypedStock(11, "SH", "6000"));
-}
-
-TEST_F(TypeCentre, PatternsMatchDigitsLettersAndRuns)
-{
-    centre()->clear();
+    centre()->addOptionRange(9, "SHO", "10000001", "19999999");
     centre()->addPattern(30001, "IF", "IF####");
     centre()->addOptionPattern(100052, "DFO", "@####-C-#*");
     centre()->addOptionPattern(100052, "DFO", "@@####-C-#*");
     centre()->addPattern(1, "M", "*x*y");
-    centre()->addPattern(1, "M", "");
+    centre()->addPattern(1, "M", ""); // ignored
 
-    EXPECT_TRUE(centre()->isTypedStock(30001, "IF", "IF2512"));
-    for (const char* code : {"IF251", "IF25123", "if2512", "IF25a2", "IH2512", ""})
-        EXPECT_FALSE(centre()->isTypedStock(30001, "IF", code)) << code;
-    EXPECT_TRUE(centre()->isTypedOptionStock(100052, "DFO", "m2605-C-3000"));
-    EXPECT_TRUE(centre()->isTypedOptionStock(100052, "DFO", "jm2605-C-1200"));
-    EXPECT_TRUE(centre()->isTypedOptionStock(100052, "DFO", "M2605-C-3"));
-    for (const char* code : {"m2605-P-3000", "m2605-C-", "m2605", "2605-C-3000", "jmx2605-C-1"})
-        EXPECT_FALSE(centre()->isTypedOptionStock(100052, "DFO", code)) << code;
-    EXPECT_FALSE(centre()->isTypedStock(100052, "DFO", "m2605-C-3000"));
-    // Runs backtrack, and may be empty.
-    EXPECT_TRUE(centre()->isTypedStock(1, "M", "xy"));
-    EXPECT_TRUE(centre()->isTypedStock(1, "M", "axbxcy"));
-    EXPECT_FALSE(centre()->isTypedStock(1, "M", "axbyc"));
-    EXPECT_FALSE(centre()->isTypedStock(1, "M", ""));
+    struct Case
+    {
+        bool option;
+        int id;
+        const char* market;
+        std::vector<const char*> in, out;
+    };
+    const Case cases[] = {
+        // Texts, not numbers: "60050a" lies between "600000" and "600999".
+        {false,
+         7,
+         "SH",
+         {"600000", "601500", "500000", "AC", "60050a"},
+         {"601501", "599999", "500001", "AE", "6005", "6000000", "600500 ", "", "6000", "700500"}},
+        {false, 7, "SZ", {}, {"600000"}},
+        {false, 7, "sh", {}, {"600000"}},
+        {true, 7, "SH", {}, {"600000"}},
+        {false, 8, "SH", {}, {"600000"}},
+        {false, 10, "X", {"\x80"}, {"~"}},
+        {true, 9, "SHO", {"10007123"}, {"20000000", "1000712"}},
+        {false, 30001, "IF", {"IF2512"}, {"IF25123", "if2512", "IF25a2", ""}},
+        {true,
+         100052,
+         "DFO",
+         {"m2605-C-3000", "jm2605-C-1"},
+         {"m2605-P-3000", "m2605-C-", "jmx2605-C-1"}},
+        {false, 100052, "DFO", {}, {"m2605-C-3"}},
+        {false, 1, "M", {"xy", "axbxcy"}, {"axbyc", ""}}, // runs backtrack
+    };
+    for (const Case& c : cases) {
+        auto ask = [&](const char* code) {
+            return c.option ? centre()->isTypedOptionStock(c.id, c.market, code)
+                            : centre()->isTypedStock(c.id, c.market, code);
+        };
+        for (const char* code : c.in)
+            EXPECT_TRUE(ask(code)) << c.id << ' ' << c.market << ' ' << code;
+        for (const char* code : c.out)
+            EXPECT_FALSE(ask(code)) << c.id << ' ' << c.market << ' ' << code;
+    }
 }
 
 TEST_F(TypeCentre, LoadsTablesAndReportsTheFirstBadLine)
@@ -130,8 +108,8 @@ TEST_F(TypeCentre, LoadsTablesAndReportsTheFirstBadLine)
                              "stock -2 X 12\n";
     ASSERT_TRUE(centre()->loadTable(writeTable(good)));
     EXPECT_EQ(centre()->lastError().line, 0);
-    EXPECT_TRUE(centre()->isTypedStock(100003, "SH", "600123"));
-    EXPECT_TRUE(centre()->isTypedStock(5, "SH", "600123"));
+    EXPECT_TRUE(centre()->isTypedStock(100003, "SH", "600123") &&
+                centre()->isTypedStock(5, "SH", "600123"));
     EXPECT_TRUE(centre()->isTypedOptionStock(100051, "ZFO", "SR601C6000"));
     EXPECT_TRUE(centre()->isTypedStock(-2, "X", "12"));
     EXPECT_FALSE(centre()->isTypedStock(-2, "X", "13"));
@@ -174,17 +152,13 @@ TEST(UserConfig, IsNullUntilSetAndAnswersForItsMarkets)
 {
     EXPECT_EQ(TC::getUserConfig(), nullptr);
     TC::CUserConfig user;
-    EXPECT_FALSE(user.isLevel2User("SH"));
     user.setLevel2Markets({"SH", "HK"});
     TC::setUserConfig(&user);
     ASSERT_EQ(TC::getUserConfig(), &user);
-    EXPECT_TRUE(TC::getUserConfig()->isLevel2User("SH"));
-    EXPECT_TRUE(TC::getUserConfig()->isLevel2User("HK"));
-    EXPECT_FALSE(TC::getUserConfig()->isLevel2User("SZ"));
-    EXPECT_FALSE(TC::getUserConfig()->isLevel2User("sh"));
-    EXPECT_FALSE(TC::getUserConfig()->isLevel2User(""));
+    EXPECT_TRUE(user.isLevel2User("SH") && user.isLevel2User("HK"));
+    EXPECT_FALSE(user.isLevel2User("SZ") || user.isLevel2User("sh") || user.isLevel2User(""));
     user.setLevel2Markets({});
-    EXPECT_FALSE(TC::getUserConfig()->isLevel2User("SH"));
+    EXPECT_FALSE(user.isLevel2User("SH"));
     TC::setUserConfig(nullptr);
     EXPECT_EQ(TC::getUserConfig(), nullptr);
 }

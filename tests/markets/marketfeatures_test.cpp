@@ -13,104 +13,65 @@ ttservice::StockTypeCenter* centre()
     return utils::CSingletonT<ttservice::StockTypeCenter>::instance();
 }
 
-// The centre knows code "S" as a stock and "X" as class 100005 in every market used here; the
-// user holds Level-2 rights where a test says so.
-class Features : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        centre()->clear();
-        for (const char* m : {"SH", "SZ", "HK", "SHO", "SZO", "CFFEX", "INE", "SSEHKEX", "SZSEHKEX",
-                              "DF", "HGT", "SGT", "IF"}) {
-            centre()->addRange(100003, m, "S", "S");
-            centre()->addRange(100005, m, "X", "X");
-        }
-        m_user.setLevel2Markets({"SH", "SZ", "HK", "SHO", "SZO", "CFFEX", "INE", "SSEHKEX",
-                                 "SZSEHKEX", "DF", "HGT", "SGT", "IF"});
-    }
-    void TearDown() override
-    {
-        setUserConfig(nullptr);
-        centre()->loadDefaults();
-    }
-
-    CUserConfig m_user;
-};
-
-struct Flags
-{
-    bool queue, level2, thousand;
-};
-
-Flags flags(const std::string& market, const std::string& code)
-{
-    // The aliases always agree with their twins.
-    EXPECT_EQ(isSupportQueue(market, code), isSupportEntrust(market, code));
-    EXPECT_EQ(isSupportFinancial(market, code), isSupportInformation(market, code));
-    return {isSupportQueue(market, code), isSupportLevel2(market, code),
-            isSupportThousandEntrust(market, code)};
-}
-
 } // namespace
 
-TEST_F(Features, Level2FeaturesNeedAUserWithRightsForTheMarket)
+// The centre knows code "S" as a stock (100003) and "X" as class 100005 in every market asked.
+TEST(Features, FollowTheUserTheClassesAndTheMarket)
 {
-    Flags f = flags("SH", "S");
-    EXPECT_FALSE(f.queue || f.level2);
-    EXPECT_TRUE(f.thousand);
-
-    CUserConfig other;
-    other.setLevel2Markets({"SZ"});
-    setUserConfig(&other);
-    f = flags("SH", "S");
-    EXPECT_FALSE(f.queue || f.level2);
-    EXPECT_TRUE(flags("SZ", "S").queue);
-
-    setUserConfig(&m_user);
-    f = flags("SH", "S");
-    EXPECT_TRUE(f.queue && f.level2 && f.thousand);
-    f = flags("SH", "X"); // class 100005 turns them all off
-    EXPECT_FALSE(f.queue || f.level2 || f.thousand);
-}
-
-TEST_F(Features, MarketsExcludeFeaturesByKind)
-{
-    setUserConfig(&m_user);
-    Flags f = flags("HK", "S");
-    EXPECT_FALSE(f.queue);
-    EXPECT_TRUE(f.level2);
-    EXPECT_FALSE(f.thousand);
-    for (const char* m : {"SHO", "SZO"}) {
-        f = flags(m, "S");
-        EXPECT_FALSE(f.queue || f.level2) << m;
-        EXPECT_TRUE(f.thousand) << m;
-        EXPECT_FALSE(flags(m, "X").thousand) << m;
+    const char* const markets[] = {"SH",      "SZ",       "HK", "SHO", "SZO", "CFFEX", "INE",
+                                   "SSEHKEX", "SZSEHKEX", "DF", "HGT", "SGT", "IF"};
+    centre()->clear();
+    for (const char* m : markets) {
+        centre()->addRange(100003, m, "S", "S");
+        centre()->addRange(100005, m, "X", "X");
     }
+    CUserConfig user;
+    user.setLevel2Markets(std::vector<std::string>(std::begin(markets), std::end(markets)));
+    CUserConfig szOnly;
+    szOnly.setLevel2Markets({"SZ"});
+
+    struct Case
+    {
+        CUserConfig* user;
+        const char* market;
+        const char* code;
+        bool queue, level2, thousand, financial, notice;
+    };
+    const Case cases[] = {
+        {nullptr, "SH", "S", false, false, true, true, true},
+        {&szOnly, "SH", "S", false, false, true, true, true},
+        {&szOnly, "SZ", "S", true, true, true, true, true},
+        {&user, "SH", "S", true, true, true, true, true},
+        {&user, "SH", "X", false, false, false, false, true},
+        {&user, "SH", "Y", true, true, true, false, false},
+        {&user, "HK", "S", false, true, false, true, true},
+        {&user, "SHO", "S", false, false, true, true, true},
+        {&user, "SZO", "X", false, false, false, false, true},
+        {&user, "XX", "S", false, false, true, false, false}, // no rights, no classes there
+    };
+    for (const Case& c : cases) {
+        setUserConfig(c.user);
+        EXPECT_EQ(isSupportQueue(c.market, c.code), c.queue) << c.market << c.code;
+        EXPECT_EQ(isSupportEntrust(c.market, c.code), c.queue) << c.market << c.code;
+        EXPECT_EQ(isSupportLevel2(c.market, c.code), c.level2) << c.market << c.code;
+        EXPECT_EQ(isSupportThousandEntrust(c.market, c.code), c.thousand) << c.market << c.code;
+        EXPECT_EQ(isSupportFinancial(c.market, c.code), c.financial) << c.market << c.code;
+        EXPECT_EQ(isSupportInformation(c.market, c.code), c.financial) << c.market << c.code;
+        EXPECT_EQ(isSupportNotice(c.market, c.code), c.notice) << c.market << c.code;
+    }
+    // Futures, connect and their aliases: none of the three.
     for (const char* m : {"CFFEX", "INE", "SSEHKEX", "SZSEHKEX", "DF", "HGT", "SGT", "IF"}) {
-        f = flags(m, "S");
-        EXPECT_FALSE(f.queue || f.level2 || f.thousand) << m;
+        EXPECT_FALSE(isSupportQueue(m, "S") || isSupportLevel2(m, "S") ||
+                     isSupportThousandEntrust(m, "S"))
+            << m;
     }
-}
+    setUserConfig(nullptr);
 
-TEST_F(Features, FinancialAndNoticesFollowTheClasses)
-{
-    EXPECT_TRUE(isSupportFinancial("SH", "S"));
-    EXPECT_TRUE(isSupportNotice("SH", "S"));
-    EXPECT_FALSE(isSupportFinancial("SH", "X"));
-    EXPECT_TRUE(isSupportNotice("SH", "X"));
-    EXPECT_FALSE(isSupportInformation("SH", "Y"));
-    EXPECT_FALSE(isSupportNotice("SH", "Y"));
-    EXPECT_FALSE(isSupportNotice("XX", "S"));
-
-    // With the shipped tables: a Shanghai index is 100005, a share 100003.
+    // With the shipped tables: a Shanghai index is in 100005, a Shenzhen share in 100003.
     centre()->loadDefaults();
-    setUserConfig(&m_user);
-    EXPECT_TRUE(isSupportNotice("SH", "000001"));
-    EXPECT_FALSE(isSupportFinancial("SH", "000001"));
-    EXPECT_FALSE(isSupportQueue("SH", "000001"));
-    EXPECT_TRUE(isSupportFinancial("SZ", "000001"));
-    EXPECT_TRUE(isSupportQueue("SZ", "000001"));
-    EXPECT_TRUE(isSupportNotice("SZ", "399006"));
-    EXPECT_FALSE(isSupportLevel2("SZ", "399006"));
+    setUserConfig(&user);
+    EXPECT_TRUE(isSupportNotice("SH", "000001") && !isSupportFinancial("SH", "000001"));
+    EXPECT_FALSE(isSupportQueue("SH", "000001") || isSupportLevel2("SZ", "399006"));
+    EXPECT_TRUE(isSupportFinancial("SZ", "000001") && isSupportQueue("SZ", "000001"));
+    setUserConfig(nullptr);
 }
