@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -113,9 +114,9 @@ struct MarketRows
         return false;
     }
 
-    void addRange(uint64_t first, uint64_t last)
+    // Sorts and merges the ranges after additions, so that contains() finds the one candidate.
+    void seal()
     {
-        ranges.push_back({first, last});
         std::sort(ranges.begin(), ranges.end(),
                   [](const PackedRange& a, const PackedRange& b) { return a.first < b.first; });
         std::vector<PackedRange> merged;
@@ -126,30 +127,37 @@ struct MarketRows
                 merged.push_back(r);
         }
         ranges = std::move(merged);
-        lowest = ranges.front().first;
-        highest = ranges.back().last;
+        if (!ranges.empty()) {
+            lowest = ranges.front().first;
+            highest = ranges.back().last;
+        }
     }
 };
 
-struct TypeClass
-{
-    int32_t typeId;
-    std::vector<MarketRows> markets;
-};
-
-// Every class of one side (stock or option), sorted by type id.
+// Every class of one side (stock or option). Additions go to the rows; seal() then readies them
+// and the index for questions, once per table rather than once per row.
 class ClassSet
 {
 public:
     bool contains(int32_t typeId, const std::string& market, const std::string& code) const
     {
-        auto it = std::lower_bound(m_classes.begin(), m_classes.end(), typeId,
-                                   [](const TypeClass& c, int32_t id) { return c.typeId < id; });
-        if (it == m_classes.end() || it->typeId != typeId) return false;
+        // The type id, searched without branches: the last id not after typeId.
+        if (m_ids.empty()) return false;
+        const int32_t* id = m_ids.data();
+        std::size_t n = m_ids.size();
+        while (n > 1) {
+            const std::size_t half = n / 2;
+            id = id[half] <= typeId ? id + half : id;
+            n -= half;
+        }
+        if (*id != typeId) return false;
+        // Then its markets, usually one to three.
+        const std::size_t at = static_cast<std::size_t>(id - m_ids.data());
         const uint64_t key = marketKey(market);
-        for (const MarketRows& rows : it->markets) {
-            if (rows.marketKey == key && (key != kLongMarket || rows.market == market))
-                return rows.contains(code);
+        for (std::size_t e = m_starts[at]; e < m_starts[at + 1]; ++e) {
+            const Entry& entry = m_index[e];
+            if (entry.marketKey == key && (key != kLongMarket || entry.rows->market == market))
+                return entry.rows->contains(code);
         }
         return false;
     }
@@ -160,7 +168,7 @@ public:
         uint64_t a, b;
         MarketRows& rows = rowsOf(typeId, market);
         if (packCode(first, a) && packCode(last, b))
-            rows.addRange(a, b);
+            rows.ranges.push_back({a, b});
         else
             rows.longRanges.emplace_back(first, last);
     }
@@ -170,24 +178,44 @@ public:
         rowsOf(typeId, market).patterns.push_back(pattern);
     }
 
-private:
-    MarketRows& rowsOf(int32_t typeId, const std::string& market)
+    void seal()
     {
-        auto it = std::lower_bound(m_classes.begin(), m_classes.end(), typeId,
-                                   [](const TypeClass& c, int32_t id) { return c.typeId < id; });
-        if (it == m_classes.end() || it->typeId != typeId)
-            it = m_classes.insert(it, TypeClass{typeId, {}});
-        for (MarketRows& rows : it->markets) {
-            if (rows.market == market) return rows;
+        m_ids.clear();
+        m_starts.clear();
+        m_index.clear();
+        // The map is ordered by type id, so each id's markets come together.
+        for (auto& [id, rows] : m_rows) {
+            rows.seal();
+            if (m_ids.empty() || m_ids.back() != id.first) {
+                m_ids.push_back(id.first);
+                m_starts.push_back(m_index.size());
+            }
+            m_index.push_back(Entry{rows.marketKey, &rows});
         }
-        MarketRows rows;
-        rows.market = market;
-        rows.marketKey = marketKey(market);
-        it->markets.push_back(std::move(rows));
-        return it->markets.back();
+        m_starts.push_back(m_index.size());
     }
 
-    std::vector<TypeClass> m_classes;
+private:
+    struct Entry
+    {
+        uint64_t marketKey;
+        const MarketRows* rows;
+    };
+
+    MarketRows& rowsOf(int32_t typeId, const std::string& market)
+    {
+        auto [it, added] = m_rows.try_emplace({typeId, market});
+        if (added) {
+            it->second.market = market;
+            it->second.marketKey = marketKey(market);
+        }
+        return it->second;
+    }
+
+    std::map<std::pair<int32_t, std::string>, MarketRows> m_rows; // nodes stay put for m_index
+    std::vector<int32_t> m_ids;                                   // every type id, ascending
+    std::vector<std::size_t> m_starts; // m_index range of m_ids[i]: m_starts[i] to m_starts[i + 1]
+    std::vector<Entry> m_index;        // the classes of each id, one per market
 };
 
 bool validRange(const std::string& first, const std::string& last)
@@ -294,6 +322,8 @@ bool parseTable(const QByteArray& data, ClassSet& stockSet, ClassSet& optionSet,
         for (int32_t id : ids)
             set->addRange(id, market, lo, hi);
     }
+    stockSet.seal();
+    optionSet.seal();
     error = StockTypeCenter::TableError();
     return true;
 }
@@ -335,26 +365,32 @@ void StockTypeCenter::clear()
 void StockTypeCenter::addRange(int typeId, const std::string& market, const std::string& firstCode,
                                const std::string& lastCode)
 {
-    if (validRange(firstCode, lastCode))
-        m_tables->stock.addRange(typeId, market, firstCode, lastCode);
+    if (!validRange(firstCode, lastCode)) return;
+    m_tables->stock.addRange(typeId, market, firstCode, lastCode);
+    m_tables->stock.seal();
 }
 
 void StockTypeCenter::addOptionRange(int typeId, const std::string& market,
                                      const std::string& firstCode, const std::string& lastCode)
 {
-    if (validRange(firstCode, lastCode))
-        m_tables->option.addRange(typeId, market, firstCode, lastCode);
+    if (!validRange(firstCode, lastCode)) return;
+    m_tables->option.addRange(typeId, market, firstCode, lastCode);
+    m_tables->option.seal();
 }
 
 void StockTypeCenter::addPattern(int typeId, const std::string& market, const std::string& pattern)
 {
-    if (!pattern.empty()) m_tables->stock.addPattern(typeId, market, pattern);
+    if (pattern.empty()) return;
+    m_tables->stock.addPattern(typeId, market, pattern);
+    m_tables->stock.seal();
 }
 
 void StockTypeCenter::addOptionPattern(int typeId, const std::string& market,
                                        const std::string& pattern)
 {
-    if (!pattern.empty()) m_tables->option.addPattern(typeId, market, pattern);
+    if (pattern.empty()) return;
+    m_tables->option.addPattern(typeId, market, pattern);
+    m_tables->option.seal();
 }
 
 void StockTypeCenter::loadDefaults()
