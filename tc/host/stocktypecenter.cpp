@@ -79,7 +79,7 @@ uint64_t marketKey(const std::string& market)
 struct MarketRows
 {
     std::string market;
-    uint64_t marketKey;
+    uint64_t marketKey = kLongMarket;
     std::vector<PackedRange> ranges; // sorted by first, disjoint
     uint64_t lowest = ~uint64_t(0);  // the first code of the first range
     uint64_t highest = 0;            // the last code of the last range
@@ -139,6 +139,10 @@ struct MarketRows
 class ClassSet
 {
 public:
+    ClassSet() = default;
+    ClassSet(const ClassSet&) = delete; // the index points into the map
+    ClassSet& operator=(const ClassSet&) = delete;
+
     bool contains(int32_t typeId, const std::string& market, const std::string& code) const
     {
         // The type id, searched without branches: the last id not after typeId.
