@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::fwrite(p[0].data(), 1, p[0].size(), f);
     std::fclose(f);
     const bool loaded = centre->loadTable(tablePath());
-    if (loaded != (centre->lastError().line == 0 && centre->lastError().reason.empty()))
+    if (loaded != (centre->lastError().line == 0 && centre->lastError().message.empty()))
         std::abort();
     if (!loaded && !centre->isTypedStock(1, "SH", "600123")) std::abort();
 

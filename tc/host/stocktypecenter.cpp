@@ -292,7 +292,7 @@ bool parseTable(const QByteArray& data, ClassSet& stockSet, ClassSet& optionSet,
 
         auto fail = [&](std::string reason) {
             error.line = lineNo;
-            error.reason = std::move(reason);
+            error.message = std::move(reason);
             return false;
         };
         const std::vector<std::string> f = splitFields(line, 4);
@@ -409,7 +409,7 @@ bool StockTypeCenter::loadTable(const std::string& path)
     QByteArray data;
     if (!readFile(path, data)) {
         m_error.line = 0;
-        m_error.reason = "cannot read '" + path + "'";
+        m_error.message = "cannot read '" + path + "'";
         return false;
     }
     auto fresh = std::make_unique<Tables>();

@@ -12,7 +12,7 @@
 //     centre->clear();
 //     centre->addRange(100013, "SZ", "159000", "159999");
 //     if (!centre->loadTable("types.tsv"))
-//         std::cerr << "line " << centre->lastError().line << ": " << centre->lastError().reason;
+//         std::cerr << "line " << centre->lastError().line << ": " << centre->lastError().message;
 //
 // Table format, one row a line, fields separated by blanks or tabs:
 //
@@ -45,11 +45,11 @@ class TCHOST_EXPORT StockTypeCenter
 public:
     // Why the last loadTable or loadDefaults failed: the 1-based line of the file that was wrong,
     // or 0 when the file as a whole was (it could not be read), and the reason in English. Line 0
-    // and an empty reason after a load that succeeded, and before any load failed.
+    // and an empty message after a load that succeeded, and before any load failed.
     struct TableError
     {
         int line = 0;
-        std::string reason;
+        std::string message;
     };
 
     // A centre with the shipped tables.

@@ -129,7 +129,7 @@ TEST_F(TypeCentre, LoadsTablesAndReportsTheFirstBadLine)
     for (const auto& [text, line] : bad) {
         EXPECT_FALSE(centre()->loadTable(writeTable(text))) << text;
         EXPECT_EQ(centre()->lastError().line, line) << text;
-        EXPECT_FALSE(centre()->lastError().reason.empty()) << text;
+        EXPECT_FALSE(centre()->lastError().message.empty()) << text;
         // The tables are those of the last good load.
         EXPECT_TRUE(centre()->isTypedStock(5, "SH", "600123")) << text;
         EXPECT_FALSE(centre()->isTypedStock(1, "SH", "600000")) << text;
@@ -137,7 +137,7 @@ TEST_F(TypeCentre, LoadsTablesAndReportsTheFirstBadLine)
 
     EXPECT_FALSE(centre()->loadTable(m_dir.path().toStdString() + "/missing.tsv"));
     EXPECT_EQ(centre()->lastError().line, 0);
-    EXPECT_NE(centre()->lastError().reason.find("missing.tsv"), std::string::npos);
+    EXPECT_NE(centre()->lastError().message.find("missing.tsv"), std::string::npos);
     EXPECT_TRUE(centre()->isTypedStock(5, "SH", "600123"));
 
     // An empty table is a valid one that knows nothing.
@@ -145,7 +145,7 @@ TEST_F(TypeCentre, LoadsTablesAndReportsTheFirstBadLine)
     EXPECT_FALSE(centre()->isTypedStock(5, "SH", "600123"));
     centre()->loadDefaults();
     EXPECT_TRUE(centre()->isTypedStock(100003, "SZ", "000001"));
-    EXPECT_EQ(centre()->lastError().reason, "");
+    EXPECT_EQ(centre()->lastError().message, "");
 }
 
 TEST(UserConfig, IsNullUntilSetAndAnswersForItsMarkets)
