@@ -27,6 +27,12 @@ TEST(NoCodeStock, SplitsMarketAndCode)
         {QStringLiteral("SH_"), "SH", "", "SH"},
         {QStringLiteral("上海600000"), "上海", "600000", "上海600000"},
         {QStringLiteral("板块_半导体"), "板块", "半导体", "板块半导体"},
+        // UTF-16 units: the cut splits the surrogate pair, whose halves encode as '?'.
+        {QString::fromUtf8("A\xF0\x9F\x98\x80"
+                           "B"),
+         "A?", "?B",
+         "A\xF0\x9F\x98\x80"
+         "B"},
     };
     for (const Case& c : cases) {
         const auto d = getNoCodeStock(c.text);
