@@ -3,15 +3,22 @@
 // Every public header of tcutils, the host seam's included.
 
 #include <tc/host/instrumentdetail.h>
+#include <tc/host/quoter.h>
+#include <tc/host/singleton.h>
 #include <tc/host/stockkey.h>
+#include <tc/host/stocktypecenter.h>
 #include <tc/host/textcodec.h>
+#include <tc/host/userconfig.h>
 
 #include <tc/records/funddata.h>
+#include <tc/records/instrumentadapters.h>
 #include <tc/records/parserstockdetail.h>
 #include <tc/records/stockinfo.h>
 
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketfeatures.h>
+#include <tc/markets/nocodestock.h>
+#include <tc/markets/securitytype.h>
 
 #include <tc/serialise/formularesultref.h>
 #include <tc/serialise/orderparamsetting.h>

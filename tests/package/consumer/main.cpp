@@ -1,4 +1,4 @@
-// A client of the installed package: the umbrella header, a catalogue lookup and a sort.
+// A client of the installed package: the umbrella header, a catalogue lookup, a sort and a label.
 #include <tc/tc.h>
 
 #include <algorithm>
@@ -15,5 +15,10 @@ int main()
     // The English translation is embedded in the shared library.
     if (!TC::getTranslator(QLocale(QLocale::English)))
         return 1;
-    return TC::getMarketOrder(QStringLiteral("ZF")) == 5 && TC::CStockDetail::g_cstockdetail ? 0 : 1;
+    // The host library carries its type table as a resource.
+    std::string market = "SH", code = "600000";
+    const bool typed = TC::getStockType(market, code) == QStringLiteral("股票");
+    const bool ok =
+        TC::getMarketOrder(QStringLiteral("ZF")) == 5 && TC::CStockDetail::g_cstockdetail && typed;
+    return ok ? 0 : 1;
 }
