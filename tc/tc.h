@@ -3,10 +3,12 @@
 // Every public header of tcutils, the host seam's included.
 
 #include <tc/host/instrumentdetail.h>
+#include <tc/host/pinyin.h>
 #include <tc/host/stockkey.h>
 #include <tc/host/textcodec.h>
 
 #include <tc/records/stockinfo.h>
+#include <tc/records/stockinfowithpy.h>
 
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketfeatures.h>

@@ -1,0 +1,306 @@
+#include <tc/host/pinyin.h>
+
+#include "pinyintable_p.h"
+
+#include <QChar>
+#include <QString>
+#include <QTextCodec>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+
+#if defined(_MSC_VER)
+#include <intrin.h>
+#endif
+
+namespace KD {
+namespace {
+
+namespace table = pinyintable;
+
+// Typed inputs are matched with one bit per input position.
+constexpr int kMaxTyped = 64;
+
+// One character of a name as the forms spell it: a Chinese character with its readings, or an
+// ASCII letter or digit, or '?' for a letter that has no reading.
+struct Unit
+{
+    char32_t code = 0;
+    int first = 0;   // its readings are table::kReadings[first, first + count)
+    int count = 0;   // 0 for letters and digits
+    int natural = 0; // syllable index of the natural reading
+    char letter = 0;
+};
+
+constexpr char32_t foldFullWidth(char32_t c)
+{
+    return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c;
+}
+
+constexpr bool isAsciiAlnum(char32_t c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+constexpr char asciiLower(char32_t c)
+{
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+}
+
+constexpr char asciiUpper(char32_t c)
+{
+    return static_cast<char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
+}
+
+// Index of a Chinese character in the table, -1 when it has no reading.
+int charIndex(char32_t c)
+{
+    if (c > 0xFFFF) return -1;
+    const uint16_t* end = table::kChars + table::kCharCount;
+    const uint16_t* it = std::lower_bound(table::kChars, end, c);
+    return it != end && *it == c ? static_cast<int>(it - table::kChars) : -1;
+}
+
+// Decodes with the codec QString::toLocal8Bit encodes with.
+QString fromLocal8Bit(const std::string& bytes)
+{
+    const int size = bytes.size() > INT_MAX ? INT_MAX : static_cast<int>(bytes.size());
+    return QTextCodec::codecForLocale()->toUnicode(bytes.data(), size);
+}
+
+template <typename F> void forEachCodePoint(const QString& s, F&& f)
+{
+    for (int i = 0; i < s.size(); ++i) {
+        char32_t c = s[i].unicode();
+        if (s[i].isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(s[i], s[i + 1]);
+            ++i;
+        }
+        if (!f(c)) return;
+    }
+}
+
+std::vector<Unit> unitsOf(const QString& name)
+{
+    std::vector<Unit> units;
+    units.reserve(static_cast<size_t>(name.size()));
+    forEachCodePoint(name, [&units](char32_t c) {
+        Unit u;
+        u.code = foldFullWidth(c);
+        const int index = charIndex(u.code);
+        if (isAsciiAlnum(u.code)) {
+            u.letter = asciiLower(u.code);
+        } else if (index >= 0) {
+            u.first = table::kFirstReading[index];
+            u.count = table::kFirstReading[index + 1] - u.first;
+            u.natural = table::kReadings[u.first];
+        } else if (QChar::isLetterOrNumber(u.code)) {
+            u.letter = '?';
+        } else {
+            return true;
+        }
+        units.push_back(u);
+        return true;
+    });
+    return units;
+}
+
+// Sets the natural readings that words of instrument names ask for, longest word first, left to
+// right.
+void applyPhrases(std::vector<Unit>& units)
+{
+    const table::Phrase* begin = std::begin(table::kPhrases);
+    const table::Phrase* end = std::end(table::kPhrases);
+    for (size_t i = 0; i < units.size();) {
+        const char32_t code = units[i].code;
+        const table::Phrase* best = nullptr;
+        auto it = std::lower_bound(
+            begin, end, code, [](const table::Phrase& p, char32_t c) { return p.text[0] < c; });
+        for (; it != end && it->text[0] == code; ++it) {
+            if (static_cast<size_t>(it->length) > units.size() - i ||
+                (best && best->length >= it->length))
+                continue;
+            bool same = true;
+            for (int k = 1; k < it->length && same; ++k)
+                same = units[i + static_cast<size_t>(k)].code == it->text[k];
+            if (same) best = it;
+        }
+        if (!best) {
+            ++i;
+            continue;
+        }
+        for (int k = 0; k < best->length; ++k, ++i)
+            units[i].natural = best->syllables[k];
+    }
+}
+
+int lowestBit(uint64_t bits)
+{
+#if defined(_MSC_VER)
+    unsigned long index;
+    _BitScanForward64(&index, bits);
+    return static_cast<int>(index);
+#else
+    return __builtin_ctzll(bits);
+#endif
+}
+
+// The letters and digits typed, lower-case.
+struct Typed
+{
+    char letters[kMaxTyped];
+    int n = 0;
+};
+
+// The every-reading form begins each reading with an upper-case letter or a digit.
+constexpr char readingHead(char letter)
+{
+    return asciiUpper(static_cast<unsigned char>(letter));
+}
+
+// Whether the typed input spells consecutive characters of the every-reading form, from the
+// character that begins at s. Bit p of reach is set when the typed letters [0, p) spell the
+// characters passed so far. A reading is its head and the lower-case letters after it; the
+// terminating NUL of the form ends the last one.
+bool spellsFrom(const char* s, const char* end, const Typed& t)
+{
+    uint64_t reach = 1;
+    while (s < end) {
+        uint64_t next = 0;
+        do {
+            const char* r = s++;
+            while (static_cast<unsigned char>(*s) >= 'a')
+                ++s;
+            const int len = static_cast<int>(s - r);
+            for (uint64_t bits = reach; bits; bits &= bits - 1) {
+                const int p = lowestBit(bits);
+                if (r[0] != readingHead(t.letters[p])) continue;
+                int m = 1;
+                while (m < len && p + m < t.n && r[m] == t.letters[p + m])
+                    ++m;
+                if (p + m == t.n) return true; // typed in full, the last syllable possibly in part
+                next |= uint64_t(1) << (p + 1);
+                if (m == len) next |= uint64_t(1) << (p + len);
+                if (m >= 2 && r[1] == 'h' && (r[0] == 'Z' || r[0] == 'C' || r[0] == 'S'))
+                    next |= uint64_t(1) << (p + 2);
+            }
+            if (s < end && *s == '/') ++s;
+        } while (s < end && *s != ' ');
+        if (!next) return false;
+        reach = next;
+        ++s;
+    }
+    return false;
+}
+
+// What each byte of typed ASCII input counts as: its lower-case form for letters and digits,
+// 0 for ignored punctuation and spaces, -1 for a byte that needs decoding.
+struct ByteFold
+{
+    signed char fold[256];
+
+    constexpr ByteFold() : fold()
+    {
+        for (int b = 0; b < 256; ++b) {
+            const char32_t c = static_cast<char32_t>(b);
+            fold[b] = b >= 0x80         ? -1
+                      : isAsciiAlnum(c) ? static_cast<signed char>(asciiLower(c))
+                                        : 0;
+        }
+    }
+};
+constexpr ByteFold kByteFold;
+
+// The letters and digits of the typed input; false when the input cannot match anything.
+bool readTyped(const std::string& input, Typed& t)
+{
+    for (const char b : input) {
+        const signed char f = kByteFold.fold[static_cast<unsigned char>(b)];
+        if (f > 0) {
+            if (t.n == kMaxTyped) return false;
+            t.letters[t.n++] = static_cast<char>(f);
+        } else if (f < 0) {
+            t.n = 0;
+            bool ok = true;
+            forEachCodePoint(fromLocal8Bit(input), [&](char32_t c) {
+                c = foldFullWidth(c);
+                if (isAsciiAlnum(c) && t.n < kMaxTyped)
+                    t.letters[t.n++] = asciiLower(c);
+                else if (isAsciiAlnum(c) || QChar::isLetterOrNumber(c))
+                    ok = false;
+                return ok;
+            });
+            return ok && t.n > 0;
+        }
+    }
+    return t.n > 0;
+}
+
+} // namespace
+
+void getPy(std::vector<std::string>& pyList, const std::string& text)
+{
+    std::vector<Unit> units = unitsOf(fromLocal8Bit(text));
+    applyPhrases(units);
+
+    std::string initials, full, every;
+    initials.reserve(units.size());
+    full.reserve(units.size() * 6);
+    every.reserve(units.size() * 8);
+    auto addReading = [&every](const char* syllable) {
+        every += asciiUpper(static_cast<unsigned char>(syllable[0]));
+        every += syllable + 1;
+    };
+    for (const Unit& u : units) {
+        if (!every.empty()) every += ' ';
+        if (u.count == 0) {
+            initials += u.letter;
+            full += u.letter;
+            every += asciiUpper(static_cast<unsigned char>(u.letter));
+            continue;
+        }
+        const char* natural = table::kSyllables[u.natural];
+        initials += natural[0];
+        full += natural;
+        addReading(natural);
+        for (int k = u.first; k < u.first + u.count; ++k) {
+            if (table::kReadings[k] == u.natural) continue;
+            every += '/';
+            addReading(table::kSyllables[table::kReadings[k]]);
+        }
+    }
+    // Copies rather than moves, so that each form holds no spare capacity.
+    pyList.clear();
+    pyList.reserve(3);
+    pyList.emplace_back(initials);
+    pyList.emplace_back(full);
+    pyList.emplace_back(every);
+}
+
+int testPy(const std::vector<std::string>& pyList, const std::string& input)
+{
+    Typed t;
+    if (pyList.size() < 3 || !readTyped(input, t)) return -1;
+    const std::string& every = pyList[2];
+    const char* begin = every.data();
+    const char* end = begin + every.size();
+    // Readings begin with an upper-case letter or a digit, so one search finds the characters
+    // a match may start at; most names have none.
+    const char head = readingHead(t.letters[0]);
+    const char* tried = nullptr;
+    for (const char* at = begin; at < end; ++at) {
+        at = static_cast<const char*>(std::memchr(at, head, static_cast<size_t>(end - at)));
+        if (!at) return -1;
+        const char* unit = at;
+        while (unit > begin && unit[-1] != ' ')
+            --unit;
+        if (unit == tried) continue; // another reading of a character already tried
+        tried = unit;
+        if (spellsFrom(unit, end, t)) return static_cast<int>(std::count(begin, unit, ' '));
+    }
+    return -1;
+}
+
+} // namespace KD
