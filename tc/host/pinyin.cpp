@@ -28,9 +28,9 @@ constexpr int kMaxTyped = 64;
 struct Unit
 {
     char32_t code = 0;
-    int first = 0;   // its readings are table::kReadings[first, first + count)
-    int count = 0;   // 0 for letters and digits
-    int natural = 0; // syllable index of the natural reading
+    const uint16_t* readings = nullptr; // syllable indices, natural first
+    int count = 0;                      // 0 for letters and digits
+    int natural = 0;                    // syllable index of the natural reading
     char letter = 0;
 };
 
@@ -54,13 +54,20 @@ constexpr char asciiUpper(char32_t c)
     return static_cast<char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
 }
 
-// Index of a Chinese character in the table, -1 when it has no reading.
+// Index of a Chinese character in table::kReading, -1 when it has no reading.
 int charIndex(char32_t c)
 {
-    if (c > 0xFFFF) return -1;
-    const uint16_t* end = table::kChars + table::kCharCount;
-    const uint16_t* it = std::lower_bound(table::kChars, end, c);
-    return it != end && *it == c ? static_cast<int>(it - table::kChars) : -1;
+    constexpr int blockSize = static_cast<int>(table::kBlockLast - table::kBlockFirst) + 1;
+    int index = -1;
+    if (c >= table::kBlockFirst && c <= table::kBlockLast) {
+        index = static_cast<int>(c - table::kBlockFirst);
+    } else {
+        const uint16_t* end = std::end(table::kOtherChars);
+        const uint16_t* it = std::lower_bound(std::begin(table::kOtherChars), end, c);
+        if (it != end && *it == c)
+            index = blockSize + static_cast<int>(it - std::begin(table::kOtherChars));
+    }
+    return index >= 0 && table::kReading[index] != table::kNoReading ? index : -1;
 }
 
 // Decodes with the codec QString::toLocal8Bit encodes with.
@@ -93,9 +100,16 @@ std::vector<Unit> unitsOf(const QString& name)
         if (isAsciiAlnum(u.code)) {
             u.letter = asciiLower(u.code);
         } else if (index >= 0) {
-            u.first = table::kFirstReading[index];
-            u.count = table::kFirstReading[index + 1] - u.first;
-            u.natural = table::kReadings[u.first];
+            const uint16_t reading = table::kReading[index];
+            if (reading & 0x8000) {
+                const int k = reading & 0x7FFF;
+                u.readings = table::kMultiReadings + table::kMultiFirst[k];
+                u.count = table::kMultiFirst[k + 1] - table::kMultiFirst[k];
+            } else {
+                u.readings = &table::kReading[index];
+                u.count = 1;
+            }
+            u.natural = u.readings[0];
         } else if (QChar::isLetterOrNumber(u.code)) {
             u.letter = '?';
         } else {
@@ -265,10 +279,10 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
         initials += natural[0];
         full += natural;
         addReading(natural);
-        for (int k = u.first; k < u.first + u.count; ++k) {
-            if (table::kReadings[k] == u.natural) continue;
+        for (int k = 0; k < u.count; ++k) {
+            if (u.readings[k] == u.natural) continue;
             every += '/';
-            addReading(table::kSyllables[table::kReadings[k]]);
+            addReading(table::kSyllables[u.readings[k]]);
         }
     }
     // Copies rather than moves, so that each form holds no spare capacity.

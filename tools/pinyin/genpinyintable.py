@@ -148,13 +148,25 @@ def main():
                        {s for _, ss in phrases for s in ss})
     sid = {s: i for i, s in enumerate(syllables)}
     width = max(len(s) for s in syllables) + 1
-    codes = sorted(table)
-    starts, pool = [], []
+    # Characters of the block U+4E00 to U+9FA5, all in GBK, are indexed by code point; the few
+    # others are listed. Most characters have one reading, kept in place; the others point into
+    # kMultiReadings.
+    block_first, block_last = 0x4E00, 0x9FA5
+    others = sorted(c for c in table if not block_first <= c <= block_last)
+    codes = list(range(block_first, block_last + 1)) + others
+    readings, multi_first, multi = [], [], []
     for cp in codes:
-        starts.append(len(pool))
-        pool.extend(sid[r] for r in table[cp])
-    starts.append(len(pool))
-    assert len(pool) < 65536 and len(syllables) < 65536
+        ids = [sid[r] for r in table.get(cp, [])]
+        if not ids:
+            readings.append(0xFFFF)
+        elif len(ids) == 1:
+            readings.append(ids[0])
+        else:
+            readings.append(0x8000 | len(multi_first))
+            multi_first.append(len(multi))
+            multi.extend(ids)
+    multi_first.append(len(multi))
+    assert len(syllables) < 0x8000 and len(multi_first) < 0x7FFF and len(multi) < 65536
 
     def numbers(values, per_line=16):
         rows = []
@@ -184,20 +196,27 @@ def main():
         out.append("    " + " ".join('"%s",' % s for s in syllables[i:i + 10]))
     out.append("};")
     out.append("")
-    out.append("// The %d Chinese characters of GBK with a reading (%d have none), by code point."
-               % (len(codes), len(missing)))
-    out.append("constexpr int kCharCount = %d;" % len(codes))
-    out.append("constexpr uint16_t kChars[kCharCount] = {")
-    out.append(numbers(["0x%04X" % c for c in codes], 12))
+    out.append("// The %d Chinese characters of GBK with a reading (%d have none): the block"
+               % (len(table), len(missing)))
+    out.append("// kBlockFirst to kBlockLast, then kOtherChars.")
+    out.append("constexpr char32_t kBlockFirst = 0x%04X;" % block_first)
+    out.append("constexpr char32_t kBlockLast = 0x%04X;" % block_last)
+    out.append("constexpr uint16_t kOtherChars[] = {")
+    out.append(numbers(["0x%04X" % c for c in others], 12))
     out.append("};")
     out.append("")
-    out.append("// kReadings[kFirstReading[i]] up to kFirstReading[i + 1]: the readings of kChars[i],")
-    out.append("// natural first.")
-    out.append("constexpr uint16_t kFirstReading[kCharCount + 1] = {")
-    out.append(numbers(starts))
+    out.append("// The reading of each character, in the order above: a syllable index when it has one,")
+    out.append("// kNoReading when it has none, 0x8000 | k when it has several: kMultiReadings from")
+    out.append("// kMultiFirst[k] up to kMultiFirst[k + 1]. Natural readings first.")
+    out.append("constexpr uint16_t kNoReading = 0xFFFF;")
+    out.append("constexpr uint16_t kReading[] = {")
+    out.append(numbers(["0x%04X" % r if r & 0x8000 else str(r) for r in readings], 16))
     out.append("};")
-    out.append("constexpr uint16_t kReadings[] = {")
-    out.append(numbers(pool, 20))
+    out.append("constexpr uint16_t kMultiFirst[] = {")
+    out.append(numbers(multi_first))
+    out.append("};")
+    out.append("constexpr uint16_t kMultiReadings[] = {")
+    out.append(numbers(multi, 20))
     out.append("};")
     out.append("")
     out.append("// Words of instrument names whose natural reading differs from the characters' own;")
@@ -220,10 +239,9 @@ def main():
     out.append("// clang-format on")
     with open(args.out, "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(out) + "\n")
-    multi = sum(1 for c in codes if len(table[c]) > 1)
-    print("%d characters (%d with several readings), %d readings, %d syllables, %d phrases; "
-          "no reading: %s" % (len(codes), multi, len(pool), len(syllables), len(phrases),
-                              " ".join("U+%04X" % c for c in missing)))
+    print("%d characters (%d with several readings), %d syllables, %d phrases; no reading: %s"
+          % (len(table), len(multi_first) - 1, len(syllables), len(phrases),
+             " ".join("U+%04X" % c for c in missing)))
 
 
 if __name__ == "__main__":
