@@ -184,6 +184,7 @@ void BM_GetPy_MemoryPerInstrument(benchmark::State& state)
         }
         benchmark::DoNotOptimize(v.data());
     }
+    state.SetItemsProcessed(state.iterations() * kInstruments);
     const double own = sizeof(std::vector<std::string>);
     state.counters["bytes_per_instrument_heap_measured"] = own + measured / kInstruments;
     state.counters["bytes_per_instrument_heap_counted"] = own + counted / kInstruments;

@@ -10,6 +10,9 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #if defined(_MSC_VER)
 #include <intrin.h>
@@ -174,6 +177,13 @@ constexpr char readingHead(char letter)
     return asciiUpper(static_cast<unsigned char>(letter));
 }
 
+// Whether the head of a reading is the typed letter or digit: setting bit 5 lower-cases an
+// upper-case letter and leaves digits as they are.
+constexpr bool headIs(char head, char typed)
+{
+    return (head | 0x20) == typed;
+}
+
 // Whether the typed input spells consecutive characters of the every-reading form, from the
 // character that begins at s. Bit p of reach is set when the typed letters [0, p) spell the
 // characters passed so far. A reading is its head and the lower-case letters after it; the
@@ -190,9 +200,11 @@ bool spellsFrom(const char* s, const char* end, const Typed& t)
             const int len = static_cast<int>(s - r);
             for (uint64_t bits = reach; bits; bits &= bits - 1) {
                 const int p = lowestBit(bits);
-                if (r[0] != readingHead(t.letters[p])) continue;
+                if (!headIs(r[0], t.letters[p])) continue;
+                // Stops at the end of the reading at the latest: no typed letter is a separator
+                // or the form's terminating NUL.
                 int m = 1;
-                while (m < len && p + m < t.n && r[m] == t.letters[p + m])
+                while (p + m < t.n && r[m] == t.letters[p + m])
                     ++m;
                 if (p + m == t.n) return true; // typed in full, the last syllable possibly in part
                 next |= uint64_t(1) << (p + 1);
@@ -230,26 +242,28 @@ constexpr ByteFold kByteFold;
 // The letters and digits of the typed input; false when the input cannot match anything.
 bool readTyped(const std::string& input, Typed& t)
 {
-    for (const char b : input) {
-        const signed char f = kByteFold.fold[static_cast<unsigned char>(b)];
-        if (f > 0) {
-            if (t.n == kMaxTyped) return false;
-            t.letters[t.n++] = static_cast<char>(f);
-        } else if (f < 0) {
-            t.n = 0;
-            bool ok = true;
-            forEachCodePoint(fromLocal8Bit(input), [&](char32_t c) {
-                c = foldFullWidth(c);
-                if (isAsciiAlnum(c) && t.n < kMaxTyped)
-                    t.letters[t.n++] = asciiLower(c);
-                else if (isAsciiAlnum(c) || QChar::isLetterOrNumber(c))
-                    ok = false;
-                return ok;
-            });
-            return ok && t.n > 0;
+    if (input.size() <= kMaxTyped) {
+        // Short ASCII input, the usual case, without a branch per byte.
+        int decode = 0;
+        for (const char b : input) {
+            const signed char f = kByteFold.fold[static_cast<unsigned char>(b)];
+            t.letters[t.n] = static_cast<char>(f);
+            t.n += f > 0;
+            decode |= f;
         }
+        if (decode >= 0) return t.n > 0;
+        t.n = 0;
     }
-    return t.n > 0;
+    bool ok = true;
+    forEachCodePoint(fromLocal8Bit(input), [&](char32_t c) {
+        c = foldFullWidth(c);
+        if (isAsciiAlnum(c) && t.n < kMaxTyped)
+            t.letters[t.n++] = asciiLower(c);
+        else if (isAsciiAlnum(c) || QChar::isLetterOrNumber(c))
+            ok = false;
+        return ok;
+    });
+    return ok && t.n > 0;
 }
 
 } // namespace
@@ -303,6 +317,11 @@ int testPy(const std::vector<std::string>& pyList, const std::string& input)
     // Readings begin with an upper-case letter or a digit, so one search finds the characters
     // a match may start at; most names have none.
     const char head = readingHead(t.letters[0]);
+    if (t.n == 1) {
+        // One letter matches at the first character with a reading that begins with it.
+        const char* at = static_cast<const char*>(std::memchr(begin, head, every.size()));
+        return at ? static_cast<int>(std::count(begin, at, ' ')) : -1;
+    }
     const char* tried = nullptr;
     for (const char* at = begin; at < end; ++at) {
         at = static_cast<const char*>(std::memchr(at, head, static_cast<size_t>(end - at)));
