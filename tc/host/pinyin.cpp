@@ -164,11 +164,13 @@ int lowestBit(uint64_t bits)
 #endif
 }
 
-// The letters and digits typed, lower-case.
+// The letters and digits typed, lower-case: the input itself when it is nothing else, else a
+// copy in buffer.
 struct Typed
 {
-    char letters[kMaxTyped];
+    const char* letters = nullptr;
     int n = 0;
+    char buffer[kMaxTyped];
 };
 
 // The every-reading form begins each reading with an upper-case letter or a digit.
@@ -185,7 +187,7 @@ constexpr bool headIs(char head, char typed)
 }
 
 // Whether the typed input spells consecutive characters of the every-reading form, from the
-// character that begins at s. Bit p of reach is set when the typed letters [0, p) spell the
+// reading at s on. Bit p of reach is set when the typed letters [0, p) spell the
 // characters passed so far. A reading is its head and the lower-case letters after it; the
 // terminating NUL of the form ends the last one.
 bool spellsFrom(const char* s, const char* end, const Typed& t)
@@ -222,18 +224,21 @@ bool spellsFrom(const char* s, const char* end, const Typed& t)
 }
 
 // What each byte of typed ASCII input counts as: its lower-case form for letters and digits,
-// 0 for ignored punctuation and spaces, -1 for a byte that needs decoding.
+// 0 for ignored punctuation and spaces, -1 for a byte that needs decoding; and whether it is a
+// lower-case letter or a digit already.
 struct ByteFold
 {
     signed char fold[256];
+    unsigned char plain[256];
 
-    constexpr ByteFold() : fold()
+    constexpr ByteFold() : fold(), plain()
     {
         for (int b = 0; b < 256; ++b) {
             const char32_t c = static_cast<char32_t>(b);
             fold[b] = b >= 0x80         ? -1
                       : isAsciiAlnum(c) ? static_cast<signed char>(asciiLower(c))
                                         : 0;
+            plain[b] = isAsciiAlnum(c) && asciiLower(c) == static_cast<char>(c);
         }
     }
 };
@@ -242,23 +247,38 @@ constexpr ByteFold kByteFold;
 // The letters and digits of the typed input; false when the input cannot match anything.
 bool readTyped(const std::string& input, Typed& t)
 {
-    if (input.size() <= kMaxTyped) {
-        // Short ASCII input, the usual case, without a branch per byte.
-        int decode = 0;
-        for (const char b : input) {
-            const signed char f = kByteFold.fold[static_cast<unsigned char>(b)];
-            t.letters[t.n] = static_cast<char>(f);
-            t.n += f > 0;
-            decode |= f;
+    if (!input.empty() && input.size() <= kMaxTyped) {
+        // Lower-case letters and digits, the usual input, are used as they are.
+        unsigned plain = 1;
+        for (const char b : input)
+            plain &= kByteFold.plain[static_cast<unsigned char>(b)];
+        if (plain) {
+            t.letters = input.data();
+            t.n = static_cast<int>(input.size());
+            return true;
         }
-        if (decode >= 0) return t.n > 0;
-        t.n = 0;
     }
+    t.letters = t.buffer;
+    t.n = 0;
+    bool ascii = true;
+    for (const char b : input) {
+        const signed char f = kByteFold.fold[static_cast<unsigned char>(b)];
+        if (f < 0) {
+            ascii = false;
+            break;
+        }
+        if (f > 0) {
+            if (t.n == kMaxTyped) return false;
+            t.buffer[t.n++] = static_cast<char>(f);
+        }
+    }
+    if (ascii) return t.n > 0;
+    t.n = 0;
     bool ok = true;
     forEachCodePoint(fromLocal8Bit(input), [&](char32_t c) {
         c = foldFullWidth(c);
         if (isAsciiAlnum(c) && t.n < kMaxTyped)
-            t.letters[t.n++] = asciiLower(c);
+            t.buffer[t.n++] = asciiLower(c);
         else if (isAsciiAlnum(c) || QChar::isLetterOrNumber(c))
             ok = false;
         return ok;
@@ -322,16 +342,12 @@ int testPy(const std::vector<std::string>& pyList, const std::string& input)
         const char* at = static_cast<const char*>(std::memchr(begin, head, every.size()));
         return at ? static_cast<int>(std::count(begin, at, ' ')) : -1;
     }
-    const char* tried = nullptr;
+    // A reading of the same character before the one found does not begin with the head, or the
+    // search would have found it first; so a match may start at the reading found.
     for (const char* at = begin; at < end; ++at) {
         at = static_cast<const char*>(std::memchr(at, head, static_cast<size_t>(end - at)));
         if (!at) return -1;
-        const char* unit = at;
-        while (unit > begin && unit[-1] != ' ')
-            --unit;
-        if (unit == tried) continue; // another reading of a character already tried
-        tried = unit;
-        if (spellsFrom(unit, end, t)) return static_cast<int>(std::count(begin, unit, ' '));
+        if (spellsFrom(at, end, t)) return static_cast<int>(std::count(begin, at, ' '));
     }
     return -1;
 }
