@@ -223,6 +223,68 @@ bool spellsFrom(const char* s, const char* end, const Typed& t)
     return false;
 }
 
+// The fourth form lets testPy pass over most names without reading the every-reading form: a
+// Bloom filter of the two letters a match can begin with, the first two of a reading or the
+// heads of two characters in a row. Its 90 bits are written six to a character from '0', so that
+// the form fits within a std::string's own buffer.
+constexpr int kFilterChars = 15;
+constexpr int kFilterBits = kFilterChars * 6;
+constexpr int kSymbols = 36; // a to z, 0 to 9
+
+// A letter or digit of either case as a filter symbol, -1 for anything else.
+constexpr int symbolOf(char c)
+{
+    return c >= 'a' && c <= 'z'   ? c - 'a'
+           : c >= 'A' && c <= 'Z' ? c - 'A'
+           : c >= '0' && c <= '9' ? 26 + (c - '0')
+                                  : -1;
+}
+
+struct FilterBits
+{
+    int first;
+    int second;
+};
+
+FilterBits filterBits(int symbol, int next)
+{
+    const uint32_t pair = static_cast<uint32_t>(symbol * kSymbols + next);
+    return {static_cast<int>((pair * 2654435761u) >> 20) % kFilterBits,
+            static_cast<int>((pair * 0x85EBCA6Bu) >> 21) % kFilterBits};
+}
+
+struct Filter
+{
+    unsigned char sixes[kFilterChars] = {};
+
+    void add(int symbol, int next)
+    {
+        if (symbol < 0 || next < 0) return;
+        const FilterBits b = filterBits(symbol, next);
+        sixes[b.first / 6] |= static_cast<unsigned char>(1u << (b.first % 6));
+        sixes[b.second / 6] |= static_cast<unsigned char>(1u << (b.second % 6));
+    }
+
+    std::string text() const
+    {
+        std::string out(kFilterChars, '0');
+        for (int i = 0; i < kFilterChars; ++i)
+            out[static_cast<size_t>(i)] = static_cast<char>('0' + sixes[i]);
+        return out;
+    }
+};
+
+// Whether the filter form may hold the pair; true for a form that is not a filter.
+bool mayBegin(const std::string& filter, const FilterBits& b)
+{
+    if (filter.size() != kFilterChars) return true;
+    auto bit = [&filter](int i) {
+        return (static_cast<unsigned char>(filter[static_cast<size_t>(i / 6)] - '0') >> (i % 6)) &
+               1u;
+    };
+    return bit(b.first) && bit(b.second);
+}
+
 // What each byte of typed ASCII input counts as: its lower-case form for letters and digits,
 // 0 for ignored punctuation and spaces, -1 for a byte that needs decoding; and whether it is a
 // lower-case letter or a digit already.
@@ -297,34 +359,49 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
     initials.reserve(units.size());
     full.reserve(units.size() * 6);
     every.reserve(units.size() * 8);
-    auto addReading = [&every](const char* syllable) {
+    Filter filter;
+    uint64_t heads = 0; // symbols the current character's readings begin with
+    uint64_t previousHeads = 0;
+    auto addReading = [&](const char* syllable) {
         every += asciiUpper(static_cast<unsigned char>(syllable[0]));
         every += syllable + 1;
+        const int head = symbolOf(syllable[0]);
+        if (head < 0) return;
+        heads |= uint64_t(1) << head;
+        if (syllable[1]) filter.add(head, symbolOf(syllable[1]));
     };
     for (const Unit& u : units) {
         if (!every.empty()) every += ' ';
+        heads = 0;
         if (u.count == 0) {
+            const char letter[] = {u.letter, 0};
             initials += u.letter;
             full += u.letter;
-            every += asciiUpper(static_cast<unsigned char>(u.letter));
-            continue;
+            addReading(letter);
+        } else {
+            const char* natural = table::kSyllables[u.natural];
+            initials += natural[0];
+            full += natural;
+            addReading(natural);
+            for (int k = 0; k < u.count; ++k) {
+                if (u.readings[k] == u.natural) continue;
+                every += '/';
+                addReading(table::kSyllables[u.readings[k]]);
+            }
         }
-        const char* natural = table::kSyllables[u.natural];
-        initials += natural[0];
-        full += natural;
-        addReading(natural);
-        for (int k = 0; k < u.count; ++k) {
-            if (u.readings[k] == u.natural) continue;
-            every += '/';
-            addReading(table::kSyllables[u.readings[k]]);
+        for (uint64_t h = heads; h; h &= h - 1) {
+            for (uint64_t p = previousHeads; p; p &= p - 1)
+                filter.add(lowestBit(p), lowestBit(h));
         }
+        previousHeads = heads;
     }
     // Copies rather than moves, so that each form holds no spare capacity.
     pyList.clear();
-    pyList.reserve(3);
+    pyList.reserve(4);
     pyList.emplace_back(initials);
     pyList.emplace_back(full);
     pyList.emplace_back(every);
+    pyList.emplace_back(filter.text());
 }
 
 int testPy(const std::vector<std::string>& pyList, const std::string& input)
@@ -342,6 +419,12 @@ int testPy(const std::vector<std::string>& pyList, const std::string& input)
         const char* at = static_cast<const char*>(std::memchr(begin, head, every.size()));
         return at ? static_cast<int>(std::count(begin, at, ' ')) : -1;
     }
+    // The filter tells the names a match cannot begin in; input that begins with zh, ch or sh
+    // would pass it in most names, so that input goes without.
+    const bool digraph = t.letters[1] == 'h' && (head == 'Z' || head == 'C' || head == 'S');
+    if (!digraph && pyList.size() > 3 &&
+        !mayBegin(pyList[3], filterBits(symbolOf(t.letters[0]), symbolOf(t.letters[1]))))
+        return -1;
     // A reading of the same character before the one found does not begin with the head, or the
     // search would have found it first; so a match may start at the reading found.
     for (const char* at = begin; at < end; ++at) {
