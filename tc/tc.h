@@ -3,6 +3,7 @@
 // Every public header of tcutils, the host seam's included.
 
 #include <tc/host/instrumentdetail.h>
+#include <tc/host/pinyin.h>
 #include <tc/host/quoter.h>
 #include <tc/host/singleton.h>
 #include <tc/host/stockkey.h>
@@ -14,6 +15,7 @@
 #include <tc/records/instrumentadapters.h>
 #include <tc/records/parserstockdetail.h>
 #include <tc/records/stockinfo.h>
+#include <tc/records/stockinfowithpy.h>
 
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketfeatures.h>
@@ -22,6 +24,7 @@
 
 #include <tc/serialise/formularesultref.h>
 #include <tc/serialise/orderparamsetting.h>
+
 #include <tc/periods/displaynames.h>
 #include <tc/periods/formulaperiod.h>
 #include <tc/periods/graphtick.h>
