@@ -81,7 +81,7 @@ def main():
         else:
             amount_text = grouped(amount, 2)
 
-        lines.append(",".join((when.strftime("%Y-%m-%d %H:%M:%S"), price_text(o), price_text(h),
+        lines.append(",".join((when.strftime("%Y%m%d %H:%M:%S"), price_text(o), price_text(h),
                                price_text(lo), price_text(c), volume_text, amount_text)))
     with open("data/bars-sample.csv", "w", encoding="utf-8", newline="\n") as out:
         out.write("\n".join(lines) + "\n")
