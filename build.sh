@@ -9,6 +9,7 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev libboost-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    tzdata
 )
 
 ensure_packages() {

@@ -5,6 +5,8 @@
 #include <tc/host/instrumentdetail.h>
 #include <tc/host/stockkey.h>
 #include <tc/host/textcodec.h>
+#include <tc/host/timeseq.h>
+#include <tc/host/timeutils.h>
 
 #include <tc/records/stockinfo.h>
 
