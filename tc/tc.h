@@ -12,3 +12,5 @@
 
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketfeatures.h>
+
+#include <tc/parsing/csvline.h>
