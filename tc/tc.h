@@ -14,3 +14,4 @@
 #include <tc/markets/marketfeatures.h>
 
 #include <tc/parsing/csvline.h>
+#include <tc/parsing/dates.h>
