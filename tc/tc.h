@@ -15,3 +15,4 @@
 
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/dates.h>
+#include <tc/parsing/textconversions.h>
