@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace TC {
 
 namespace {
@@ -33,9 +37,31 @@ struct Markers
     int minusAt = -1;
 };
 
+// Copies the characters of in[0, n) up to the first at or below '-' (the comma, the quote and the
+// signs are there) to out; returns how many. May store up to eight characters more than it
+// copies.
+int copyPlain(const ushort* in, int n, ushort* out)
+{
+    int k = 0;
+#ifdef __SSE2__
+    const __m128i dash = _mm_set1_epi16(u'-');
+    for (; k + 8 <= n; k += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + k));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), v);
+        // Lanes at or below '-' saturate to zero.
+        const int low =
+            _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(v, dash), _mm_setzero_si128()));
+        if (low != 0) return k + __builtin_ctz(static_cast<unsigned>(low)) / 2;
+    }
+#endif
+    for (; k < n && in[k] > u'-'; ++k)
+        out[k] = in[k];
+    return k;
+}
+
 // Rewrites the field out[start, end) when it holds a single marker; returns the field's new end.
 // out has room for kRoom characters from start.
-int rewriteField(QChar* out, int start, int end, const Markers& markers)
+int rewriteField(ushort* out, int start, int end, const Markers& markers)
 {
     int at = -1;
     bool multiply = true;
@@ -48,57 +74,94 @@ int rewriteField(QChar* out, int start, int end, const Markers& markers)
     } else {
         return end;
     }
-    const int count = detail::toInt(QStringView(out + at + 2, end - at - 2));
-    const double mantissa = detail::toDouble(QStringView(out + start, at - start));
-    return start + detail::formatNumberG10(applyExponent(mantissa, count, multiply), out + start);
+    QChar* text = reinterpret_cast<QChar*>(out);
+    const int count = detail::toInt(QStringView(text + at + 2, end - at - 2));
+    const double mantissa = detail::toDouble(QStringView(text + start, at - start));
+    return start + detail::formatNumberG10(applyExponent(mantissa, count, multiply), text + start);
+}
+
+// Deletes in place the commas between a quote and the next one, firstQuote being the first quote.
+void removeQuotedCommas(QString& line, int firstQuote)
+{
+    const int n = line.size();
+    const QChar* s = line.constData();
+    // Up to the first comma inside quotes nothing changes; most quoted numbers have one.
+    int first = -1;
+    for (int open = firstQuote; open >= 0 && first < 0;) {
+        const int close = line.indexOf(QLatin1Char('"'), open + 1);
+        const int end = close < 0 ? n : close;
+        for (int i = open + 1; i < end && first < 0; ++i) {
+            if (s[i] == QLatin1Char(',')) first = i;
+        }
+        open = close < 0 ? -1 : line.indexOf(QLatin1Char('"'), close + 1);
+    }
+    if (first < 0) return;
+    QChar* p = line.data();
+    int w = first;
+    bool quoted = true;
+    for (int r = first + 1; r < n; ++r) {
+        const QChar c = p[r];
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (quoted && c == QLatin1Char(','))
+            continue;
+        p[w++] = c;
+    }
+    line.truncate(w);
 }
 
 } // namespace
 
 void parserCsvLine(QString& line)
 {
-    const int n = line.size();
-    const ushort* in = line.utf16();
-    // Most lines hold neither a quote nor an upper-case E, and stay as they are.
-    int first = 0;
-    while (first < n && in[first] != u'"' && in[first] != u'E')
-        ++first;
-    if (first == n) return;
+    // Without an upper-case E no field is rewritten: most lines stay as they are, the others
+    // only lose the commas inside their quotes.
+    if (!line.contains(QLatin1Char('E'))) {
+        const int firstQuote = line.indexOf(QLatin1Char('"'));
+        if (firstQuote >= 0) removeQuotedCommas(line, firstQuote);
+        return;
+    }
 
     // Invariant at the top of the loop: capacity >= w + (characters left to read) + kRoom, so a
-    // field rewritten in place always has room.
+    // field rewritten in place always has room, as do the eight characters copyPlain may store.
+    const int n = line.size();
+    const ushort* in = line.utf16();
     QString result(n + 2 * kRoom, Qt::Uninitialized);
     int capacity = result.size();
-    QChar* out = result.data();
+    ushort* out = reinterpret_cast<ushort*>(result.data());
     int w = 0;
     int fieldStart = 0;
     bool quoted = false;
     Markers markers;
-    for (int k = 0; k < n; ++k) {
-        const ushort c = in[k];
+    for (int k = 0; k < n;) {
+        const int copied = copyPlain(in + k, n - k, out + w);
+        k += copied;
+        w += copied;
+        if (k == n) break;
+        const ushort c = in[k++];
         if (c == u',') {
             if (quoted) continue;
             w = rewriteField(out, fieldStart, w, markers);
-            const int needed = w + (n - k) + kRoom;
+            const int needed = w + (n - k) + 1 + kRoom;
             if (needed > capacity) {
                 capacity = std::max(needed, 2 * capacity);
                 result.resize(capacity);
-                out = result.data();
+                out = reinterpret_cast<ushort*>(result.data());
             }
-            out[w++] = QLatin1Char(',');
+            out[w++] = u',';
             fieldStart = w;
             markers = Markers();
             continue;
         }
         if (c == u'"') {
             quoted = !quoted;
-        } else if ((c == u'+' || c == u'-') && w > fieldStart && out[w - 1] == QLatin1Char('E')) {
+        } else if ((c == u'+' || c == u'-') && w > fieldStart && out[w - 1] == u'E') {
             if (c == u'+' && markers.plusCount++ == 0)
                 markers.plusAt = w - 1;
             else if (c == u'-' && markers.minusCount++ == 0)
                 markers.minusAt = w - 1;
         }
-        out[w++] = QChar(c);
+        out[w++] = c;
     }
     w = rewriteField(out, fieldStart, w, markers);
     result.resize(w);
@@ -140,6 +203,10 @@ void parserLineSplit(QStringList& fields, QString& line)
     }
 
     const int held = fields.size();
+    int pieces = 1;
+    for (int i = 0; i < n; ++i)
+        pieces += s[i] == cut;
+    if (pieces > held) fields.reserve(pieces);
     int count = 0;
     const auto put = [&](int from, int to) {
         const int length = to - from;

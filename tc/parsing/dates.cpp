@@ -9,10 +9,12 @@
 #include <QStringList>
 #include <QTime>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
+#include <memory>
 #include <string>
 
 namespace TC {
@@ -108,7 +110,7 @@ bool measureDay(int year, int month, int dayOfMonth, int64_t day, int64_t& offse
 // hold millions of bars on a few hundred days.
 struct DayMemo
 {
-    static constexpr int kSize = 1024;
+    static constexpr int kSize = 4096;
     struct Entry
     {
         int64_t day = std::numeric_limits<int64_t>::min();
@@ -135,9 +137,10 @@ struct DayMemo
 
 bool plainDayOffset(int year, int month, int dayOfMonth, int64_t day, int64_t& offset)
 {
-    thread_local DayMemo memo;
-    memo.followZone();
-    DayMemo::Entry& entry = memo.entries[day & (DayMemo::kSize - 1)];
+    thread_local std::unique_ptr<DayMemo> memo;
+    if (!memo) memo = std::make_unique<DayMemo>();
+    memo->followZone();
+    DayMemo::Entry& entry = memo->entries[day & (DayMemo::kSize - 1)];
     if (entry.day != day) {
         entry.plain = measureDay(year, month, dayOfMonth, day, entry.offset);
         entry.day = day;
@@ -185,12 +188,11 @@ int compactDateTime(const QString& text)
     return static_cast<int>(static_cast<uint32_t>(t));
 }
 
-bool isOneOf(QChar c, QLatin1String set)
+// The value of an ASCII digit, -1 for any other character.
+int asciiDigit(QChar c)
 {
-    for (const char s : set) {
-        if (c == QLatin1Char(s)) return true;
-    }
-    return false;
+    const unsigned d = static_cast<unsigned>(c.unicode()) - u'0';
+    return d <= 9 ? static_cast<int>(d) : -1;
 }
 
 // All characters are digits as the pattern's \d means them: QChar::isDigit, any script.
@@ -202,68 +204,57 @@ bool allDigits(QStringView s)
     return true;
 }
 
-bool equals(QStringView s, QLatin1String text)
-{
-    return s == text;
-}
-
 // The February 29 alternative of the pattern, year part:
 // \d*(0?[048]|[2468][048]|[13579][26])00|\d*(0?[48]|[2468][048]|[13579][26]).
 bool isLeapYearText(QStringView y)
 {
     const qsizetype n = y.size();
     if (n == 0 || !allDigits(y)) return false;
-    const QChar last = y[n - 1];
-    const QChar before = n >= 2 ? y[n - 2] : QChar();
-    const bool odd = n >= 2 && isOneOf(before, QLatin1String("13579"));
-    // Second branch: ends in 4 or 8, in an even digit then 0, 4 or 8, or an odd digit then 2 or 6.
-    if (isOneOf(last, QLatin1String("48")) ||
-        (n >= 2 && isOneOf(before, QLatin1String("2468")) && isOneOf(last, QLatin1String("048"))) ||
-        (odd && isOneOf(last, QLatin1String("26"))))
+    const int last = asciiDigit(y[n - 1]);
+    const int before = n >= 2 ? asciiDigit(y[n - 2]) : -1;
+    // Second branch: ends in 4 or 8, in 2, 4, 6 or 8 then 0, or in an odd digit then 2 or 6.
+    if (last == 4 || last == 8 || (before >= 2 && before % 2 == 0 && last == 0) ||
+        (before % 2 == 1 && (last == 2 || last == 6)))
         return true;
-    // First branch: "00" after digits ending in 0, 4 or 8, or in an odd digit then 2 or 6.
-    if (n < 3 || y[n - 1] != QLatin1Char('0') || y[n - 2] != QLatin1Char('0')) return false;
-    const QChar head = y[n - 3];
-    return isOneOf(head, QLatin1String("048")) ||
-           (n >= 4 && isOneOf(y[n - 4], QLatin1String("13579")) &&
-            isOneOf(head, QLatin1String("26")));
+    // First branch: "00" after a digit 0, 4 or 8, or after an odd digit then 2 or 6.
+    if (n < 3 || last != 0 || before != 0) return false;
+    const int head = asciiDigit(y[n - 3]);
+    const int beforeHead = n >= 4 ? asciiDigit(y[n - 4]) : -1;
+    return head == 0 || head == 4 || head == 8 || (beforeHead % 2 == 1 && (head == 2 || head == 6));
 }
 
-// 0?[1-9]
-bool isOneToNine(QStringView d)
+// The month of the pattern's general alternative, "1" to "12" with one optional leading zero
+// before a single digit; 0 for anything else.
+int monthOf(QStringView m)
 {
-    return (d.size() == 1 && isOneOf(d[0], QLatin1String("123456789"))) ||
-           (d.size() == 2 && d[0] == QLatin1Char('0') && isOneOf(d[1], QLatin1String("123456789")));
+    if (m.size() == 1) return std::max(asciiDigit(m[0]), 0);
+    if (m.size() != 2) return 0;
+    const int tens = asciiDigit(m[0]);
+    const int units = asciiDigit(m[1]);
+    if (tens == 0 && units >= 1) return units;
+    if (tens == 1 && units >= 0 && units <= 2) return 10 + units;
+    return 0;
 }
 
-// Two characters: an ASCII lead from the set, then any \d.
-bool isLedPair(QStringView d, QLatin1String leads)
+// Whether d is a day of the pattern for a month of 31, 30 or 28 days: 0?[1-9], [12]\d, and
+// 3[01], 30, or for February 1\d and 2[0-8].
+bool isDayOf(QStringView d, int days)
 {
-    return d.size() == 2 && isOneOf(d[0], leads) && d[1].isDigit();
-}
-
-// The general alternative: [1-9]\d*-(month)-(day) with 31, 30 or 28 days.
-bool isOrdinaryDate(QStringView y, QStringView m, QStringView d)
-{
-    if (y.isEmpty() || !isOneOf(y[0], QLatin1String("123456789")) || !allDigits(y)) return false;
-    static const char* const longMonths[] = {"1",  "3",  "5",  "7",  "8",  "01",
-                                             "03", "05", "07", "08", "10", "12"};
-    static const char* const shortMonths[] = {"4", "6", "9", "04", "06", "09", "11"};
-    for (const char* month : longMonths) {
-        if (equals(m, QLatin1String(month)))
-            return equals(d, QLatin1String("30")) || equals(d, QLatin1String("31")) ||
-                   isLedPair(d, QLatin1String("12")) || isOneToNine(d);
+    if (d.size() == 1) return asciiDigit(d[0]) >= 1;
+    if (d.size() != 2) return false;
+    const int units = asciiDigit(d[1]);
+    switch (asciiDigit(d[0])) {
+    case 0:
+        return units >= 1;
+    case 1:
+        return d[1].isDigit();
+    case 2:
+        return days == 28 ? units >= 0 && units <= 8 : d[1].isDigit();
+    case 3:
+        return units == 0 ? days >= 30 : units == 1 && days == 31;
+    default:
+        return false;
     }
-    for (const char* month : shortMonths) {
-        if (equals(m, QLatin1String(month)))
-            return equals(d, QLatin1String("30")) || isLedPair(d, QLatin1String("12")) ||
-                   isOneToNine(d);
-    }
-    if (equals(m, QLatin1String("2")) || equals(m, QLatin1String("02")))
-        return (d.size() == 2 && d[0] == QLatin1Char('2') &&
-                isOneOf(d[1], QLatin1String("012345678"))) ||
-               isLedPair(d, QLatin1String("1")) || isOneToNine(d);
-    return false;
 }
 
 } // namespace
@@ -311,6 +302,7 @@ int parserDate(QString text)
 
 bool checkDate(QString text)
 {
+    static constexpr int kDaysInMonth[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     // Both alternatives of the pattern are anchored at both ends and hold exactly two '-'.
     const int n = text.size();
     const QChar* p = text.constData();
@@ -318,11 +310,12 @@ bool checkDate(QString text)
     const int second = first < 0 ? -1 : indexOf(p, first + 1, n, QLatin1Char('-'));
     if (second < 0 || indexOf(p, second + 1, n, QLatin1Char('-')) >= 0) return false;
     const QStringView year(p, first);
-    const QStringView month(p + first + 1, second - first - 1);
+    const int month = monthOf(QStringView(p + first + 1, second - first - 1));
     const QStringView day(p + second + 1, n - second - 1);
-    const bool february = equals(month, QLatin1String("2")) || equals(month, QLatin1String("02"));
-    if (february && equals(day, QLatin1String("29"))) return isLeapYearText(year);
-    return isOrdinaryDate(year, month, day);
+    if (month == 2 && day.size() == 2 && day[0] == QLatin1Char('2') && day[1] == QLatin1Char('9'))
+        return isLeapYearText(year);
+    return month != 0 && !year.isEmpty() && asciiDigit(year[0]) >= 1 && allDigits(year) &&
+           isDayOf(day, kDaysInMonth[month]);
 }
 
 bool isValidDate(int seconds)
