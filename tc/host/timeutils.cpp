@@ -4,6 +4,7 @@
 #include <cstring>
 #include <ctime>
 #include <limits>
+#include <memory>
 #include <string>
 
 namespace utils {
@@ -69,7 +70,7 @@ int64_t resolveLocal(int64_t local)
 // repeat the same few dates on millions of lines.
 struct Memo
 {
-    static constexpr int kSize = 512;
+    static constexpr int kSize = 4096;
     struct Entry
     {
         int64_t local = kUnknown;
@@ -112,10 +113,15 @@ int64_t timeToSeconds(int year, int month, int day, int hour, int minute, int se
     const int64_t local =
         days * kSecondsPerDay + int64_t(hour) * 3600 + int64_t(minute) * 60 + int64_t(second);
 
-    thread_local Memo memo;
-    memo.followZone();
-    Memo::Entry& entry = memo.entries[(static_cast<uint64_t>(local) * 0x9E3779B97F4A7C15ULL) >> 55 &
-                                      (Memo::kSize - 1)];
+    thread_local std::unique_ptr<Memo> memo;
+    if (!memo) memo = std::make_unique<Memo>();
+    memo->followZone();
+    // Consecutive dates at midnight, what the client converts most, take consecutive entries.
+    const int64_t localDay = local >= 0 ? local / kSecondsPerDay : (local + 1) / kSecondsPerDay - 1;
+    const uint64_t secondOfDay = static_cast<uint64_t>(local - localDay * kSecondsPerDay);
+    Memo::Entry& entry =
+        memo->entries[(static_cast<uint64_t>(localDay) + secondOfDay * 0x9E3779B97F4A7C15ULL) &
+                      (Memo::kSize - 1)];
     if (entry.local != local) {
         entry.result = resolveLocal(local);
         entry.local = local;
