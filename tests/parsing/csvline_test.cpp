@@ -82,6 +82,17 @@ TEST(ParserCsvLine, RewritesQuotedSeparatorsAndExponents)
     }
 }
 
+TEST(ParserCsvLine, LeavesCopiesOfTheLineAlone)
+{
+    for (const char* text : {"\"1,234\",5", "1.5E+3,\"2,0\"", "plain,line"}) {
+        const QString original = QString::fromLatin1(text);
+        QString line = original;
+        TC::parserCsvLine(line);
+        EXPECT_EQ(original, QString::fromLatin1(text));
+        EXPECT_EQ(line, rewrittenLiterally(original));
+    }
+}
+
 TEST(ParserCsvLine, SpellsSpecialValuesAsQt)
 {
     const QString negativeZero = QString::number(-0.0, 'g', 10);
