@@ -2,6 +2,8 @@
 
 #include <tc/parsing/numberconversions_p.h>
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 #include <cmath>
 
@@ -124,11 +126,13 @@ void parserCsvLine(QString& line)
 
     // Invariant at the top of the loop: capacity >= w + (characters left to read) + kRoom, so a
     // field rewritten in place always has room, as do the eight characters copyPlain may store.
+    // The line is built in a buffer on the stack, then copied back into the line's own storage
+    // when that is large enough.
     const int n = line.size();
     const ushort* in = line.utf16();
-    QString result(n + 2 * kRoom, Qt::Uninitialized);
+    QVarLengthArray<ushort, 512> result(n + 2 * kRoom);
     int capacity = result.size();
-    ushort* out = reinterpret_cast<ushort*>(result.data());
+    ushort* out = result.data();
     int w = 0;
     int fieldStart = 0;
     bool quoted = false;
@@ -146,7 +150,7 @@ void parserCsvLine(QString& line)
             if (needed > capacity) {
                 capacity = std::max(needed, 2 * capacity);
                 result.resize(capacity);
-                out = reinterpret_cast<ushort*>(result.data());
+                out = result.data();
             }
             out[w++] = u',';
             fieldStart = w;
@@ -164,8 +168,12 @@ void parserCsvLine(QString& line)
         out[w++] = c;
     }
     w = rewriteField(out, fieldStart, w, markers);
-    result.resize(w);
-    line = std::move(result);
+    if (line.isDetached() && line.capacity() >= w) {
+        line.resize(w);
+        std::copy_n(out, w, reinterpret_cast<ushort*>(line.data()));
+    } else {
+        line = QString(reinterpret_cast<const QChar*>(out), w);
+    }
 }
 
 void parserLineSplit(QStringList& fields, QString& line)

@@ -183,6 +183,9 @@ TEST(NumberConversions, FormatAsQStringNumberG10)
         values.push_back(d);
         values.push_back(static_cast<double>(rng() % 100000000) / 100.0 *
                          std::pow(10.0, static_cast<int>(rng() % 30) - 15));
+        // Every magnitude the exact digit path covers, and its edges.
+        values.push_back(
+            std::ldexp(static_cast<double>(rng() >> 11), static_cast<int>(rng() % 140) - 100));
         // Eleven-digit numbers ending in 5 sit on or beside the rounding ties.
         values.push_back((static_cast<double>(rng() % 10000000000ULL) * 10 + 5) *
                          std::pow(10.0, static_cast<int>(rng() % 24) - 15));
