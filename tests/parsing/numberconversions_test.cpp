@@ -24,81 +24,27 @@ bool sameDouble(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
 }
 
-const char* const kTrickyNumbers[] = {
-    "",
-    " ",
-    "0",
-    "-0",
-    "+0",
-    "7",
-    "-7",
-    "+7",
-    " 12 ",
-    "\t12\n",
-    "1 2",
-    "+-1",
-    "-",
-    "+",
-    "123456789",
-    "-123456789",
-    "1234567890",
-    "2147483647",
-    "2147483648",
-    "-2147483648",
-    "-2147483649",
-    "99999999999999999999",
-    "0000000005",
-    "12a",
-    "0x1F",
-    "1e3",
-    "1.0",
-    "1.",
-    ".5",
-    "+.5",
-    "-.5",
-    ".",
-    "1.5",
-    "-1.5",
-    "1,5",
-    "1.5e3",
-    "1.5E3",
-    "1.5e",
-    "1e+",
-    "inf",
-    "INF",
-    "+inf",
-    "-inf",
-    "Inf",
-    "nan",
-    "NaN",
-    "-nan",
-    "+nan",
-    "infinity",
-    "1e400",
-    "-1e400",
-    "1e-400",
-    "4.9e-324",
-    "2.4e-324",
-    "1.7976931348623157e308",
-    "1797693134862315807937289714053034150799341327100378269361737789804449682927647509466490179775"
-    "8720709633028641669288791094655554785194040263065748867150582068190890200070838367627385484581"
-    "7711531764475730270069855571366959622842914819860834936475292719074168444365510704342711559699"
-    "508093042880177904174497792",
-    "0.1000000000000000055511151231257827021181583404541015625",
-    "00012",
-    "1_0",
-    "%",
-    "1;2",
-    "\"3\"",
-    "3\""};
+// Texts that Qt reads in its own ways: blanks, signs, overflow, exponents, inf and nan.
+QStringList trickyNumbers()
+{
+    return QString::fromLatin1(
+               "| |0|-0|+0|7|-7|+7| 12 |\t12\n|1 2|+-1|-|+|123456789|-123456789|1234567890|"
+               "2147483647|2147483648|-2147483648|-2147483649|99999999999999999999|0000000005|"
+               "12a|0x1F|1e3|1.0|1.|.5|+.5|-.5|.|1.5|-1.5|1,5|1.5e3|1.5E3|1.5e|1e+|inf|INF|+inf|"
+               "-inf|Inf|nan|NaN|-nan|+nan|infinity|1e400|-1e400|1e-400|4.9e-324|2.4e-324|"
+               "1.7976931348623157e308|"
+               "0.1000000000000000055511151231257827021181583404541015625|00012|1_0|%|1;2|\"3\"|"
+               "3\"")
+        .split(QLatin1Char('|'));
+}
 
 } // namespace
 
 TEST(NumberConversions, ReadWholeNumbersAsQStringToInt)
 {
     std::vector<QString> texts;
-    for (const char* t : kTrickyNumbers)
-        texts.push_back(QString::fromLatin1(t));
+    for (const QString& t : trickyNumbers())
+        texts.push_back(t);
     texts.push_back(QChar(0x2212) + QStringLiteral("12"));
     texts.push_back(QString::fromUtf8("１２"));
     texts.push_back(QChar(0x3000) + QStringLiteral("5") + QChar(0x3000));
@@ -123,9 +69,12 @@ TEST(NumberConversions, ReadWholeNumbersAsQStringToInt)
 TEST(NumberConversions, ReadDoublesAsQStringToDouble)
 {
     std::vector<QString> texts;
-    for (const char* t : kTrickyNumbers)
-        texts.push_back(QString::fromLatin1(t));
+    for (const QString& t : trickyNumbers())
+        texts.push_back(t);
     texts.push_back(QChar(0x2212) + QStringLiteral("1.5"));
+    // Beyond the largest double, and more digits than an exact read needs.
+    texts.push_back(QString(309, QLatin1Char('9')));
+    texts.push_back(QStringLiteral("0.") + QString(800, QLatin1Char('3')));
     std::mt19937 rng(9);
     const QString alphabet = QStringLiteral("0123456789012345678901234567890123456789+-.");
     for (int i = 0; i < 50000; ++i) {
@@ -140,6 +89,7 @@ TEST(NumberConversions, ReadDoublesAsQStringToDouble)
 
 TEST(NumberConversions, FormatAsQStringNumberG10)
 {
+    using L = std::numeric_limits<double>;
     std::vector<double> values = {0.0,
                                   -0.0,
                                   1.0,
@@ -161,12 +111,12 @@ TEST(NumberConversions, FormatAsQStringNumberG10)
                                   12345678915.0,
                                   1.5e300,
                                   1e-300,
-                                  std::numeric_limits<double>::denorm_min(),
-                                  std::numeric_limits<double>::max(),
-                                  std::numeric_limits<double>::min(),
-                                  std::numeric_limits<double>::infinity(),
-                                  -std::numeric_limits<double>::infinity(),
-                                  std::numeric_limits<double>::quiet_NaN(),
+                                  L::denorm_min(),
+                                  L::max(),
+                                  L::min(),
+                                  L::infinity(),
+                                  -L::infinity(),
+                                  L::quiet_NaN(),
                                   0.1,
                                   0.11,
                                   3e-7,
