@@ -7,10 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace TC {
 
 namespace {
@@ -28,58 +24,6 @@ double applyExponent(double mantissa, int count, bool multiply)
         mantissa = next;
     }
     return mantissa;
-}
-
-// Where the exponent markers of one field stand.
-struct Markers
-{
-    int plusCount = 0;
-    int plusAt = -1;
-    int minusCount = 0;
-    int minusAt = -1;
-};
-
-// Copies the characters of in[0, n) up to the first at or below '-' (the comma, the quote and the
-// signs are there) to out; returns how many. May store up to eight characters more than it
-// copies.
-int copyPlain(const ushort* in, int n, ushort* out)
-{
-    int k = 0;
-#ifdef __SSE2__
-    const __m128i dash = _mm_set1_epi16(u'-');
-    for (; k + 8 <= n; k += 8) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + k));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), v);
-        // Lanes at or below '-' saturate to zero.
-        const int low =
-            _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(v, dash), _mm_setzero_si128()));
-        if (low != 0) return k + __builtin_ctz(static_cast<unsigned>(low)) / 2;
-    }
-#endif
-    for (; k < n && in[k] > u'-'; ++k)
-        out[k] = in[k];
-    return k;
-}
-
-// Rewrites the field out[start, end) when it holds a single marker; returns the field's new end.
-// out has room for kRoom characters from start.
-int rewriteField(ushort* out, int start, int end, const Markers& markers)
-{
-    int at = -1;
-    bool multiply = true;
-    if (markers.plusCount > 0) {
-        if (markers.plusCount != 1) return end;
-        at = markers.plusAt;
-    } else if (markers.minusCount == 1) {
-        at = markers.minusAt;
-        multiply = false;
-    } else {
-        return end;
-    }
-    QChar* text = reinterpret_cast<QChar*>(out);
-    const int count = detail::toInt(QStringView(text + at + 2, end - at - 2));
-    const double mantissa = detail::toDouble(QStringView(text + start, at - start));
-    return start + detail::formatNumberG10(applyExponent(mantissa, count, multiply), text + start);
 }
 
 // Deletes in place the commas between a quote and the next one, firstQuote being the first quote.
@@ -112,68 +56,76 @@ void removeQuotedCommas(QString& line, int firstQuote)
     line.truncate(w);
 }
 
+// Appends the value of the field line[from, to) to out when the field holds exactly one "E+",
+// else exactly one "E-"; false when the field stays as it is.
+bool rewriteField(const QChar* line, int from, int to, QVarLengthArray<QChar, 512>& out)
+{
+    int plusCount = 0;
+    int plusAt = -1;
+    int minusCount = 0;
+    int minusAt = -1;
+    for (int i = from; i + 1 < to; ++i) {
+        if (line[i] != QLatin1Char('E')) continue;
+        if (line[i + 1] == QLatin1Char('+') && plusCount++ == 0)
+            plusAt = i;
+        else if (line[i + 1] == QLatin1Char('-') && minusCount++ == 0)
+            minusAt = i;
+    }
+    const bool multiply = plusCount > 0;
+    if (multiply ? plusCount != 1 : minusCount != 1) return false;
+    const int at = multiply ? plusAt : minusAt;
+    const int count = detail::toInt(QStringView(line + at + 2, to - at - 2));
+    const double mantissa = detail::toDouble(QStringView(line + from, at - from));
+    QChar text[kRoom];
+    out.append(text, detail::formatNumberG10(applyExponent(mantissa, count, multiply), text));
+    return true;
+}
+
+// Replaces every field of line (cut at every comma) that holds a single exponent marker by its
+// value; firstE is the first upper-case E. The new line is built on the stack and copied back
+// into the line's own storage when that is large enough.
+void rewriteExponentFields(QString& line, int firstE)
+{
+    const int n = line.size();
+    const QChar* s = line.constData();
+    QVarLengthArray<QChar, 512> out;
+    int copied = 0; // line[copied, n) is still to be appended to out
+    for (int e = firstE; e >= 0;) {
+        int from = e;
+        while (from > 0 && s[from - 1] != QLatin1Char(','))
+            --from;
+        int to = line.indexOf(QLatin1Char(','), e);
+        if (to < 0) to = n;
+        if (e + 1 < to) {
+            const int kept = out.size();
+            out.append(s + copied, from - copied);
+            if (rewriteField(s, from, to, out))
+                copied = to;
+            else
+                out.resize(kept);
+        }
+        e = to < n ? line.indexOf(QLatin1Char('E'), to) : -1;
+    }
+    if (copied == 0) return;
+    out.append(s + copied, n - copied);
+    const int w = out.size();
+    if (line.isDetached() && line.capacity() >= w) {
+        line.resize(w);
+        std::copy_n(out.constData(), w, line.data());
+    } else {
+        line = QString(out.constData(), w);
+    }
+}
+
 } // namespace
 
 void parserCsvLine(QString& line)
 {
-    // Without an upper-case E no field is rewritten: most lines stay as they are, the others
-    // only lose the commas inside their quotes.
-    if (!line.contains(QLatin1Char('E'))) {
-        const int firstQuote = line.indexOf(QLatin1Char('"'));
-        if (firstQuote >= 0) removeQuotedCommas(line, firstQuote);
-        return;
-    }
-
-    // Invariant at the top of the loop: capacity >= w + (characters left to read) + kRoom, so a
-    // field rewritten in place always has room, as do the eight characters copyPlain may store.
-    // The line is built in a buffer on the stack, then copied back into the line's own storage
-    // when that is large enough.
-    const int n = line.size();
-    const ushort* in = line.utf16();
-    QVarLengthArray<ushort, 512> result(n + 2 * kRoom);
-    int capacity = result.size();
-    ushort* out = result.data();
-    int w = 0;
-    int fieldStart = 0;
-    bool quoted = false;
-    Markers markers;
-    for (int k = 0; k < n;) {
-        const int copied = copyPlain(in + k, n - k, out + w);
-        k += copied;
-        w += copied;
-        if (k == n) break;
-        const ushort c = in[k++];
-        if (c == u',') {
-            if (quoted) continue;
-            w = rewriteField(out, fieldStart, w, markers);
-            const int needed = w + (n - k) + 1 + kRoom;
-            if (needed > capacity) {
-                capacity = std::max(needed, 2 * capacity);
-                result.resize(capacity);
-                out = result.data();
-            }
-            out[w++] = u',';
-            fieldStart = w;
-            markers = Markers();
-            continue;
-        }
-        if (c == u'"') {
-            quoted = !quoted;
-        } else if ((c == u'+' || c == u'-') && w > fieldStart && out[w - 1] == u'E') {
-            if (c == u'+' && markers.plusCount++ == 0)
-                markers.plusAt = w - 1;
-            else if (c == u'-' && markers.minusCount++ == 0)
-                markers.minusAt = w - 1;
-        }
-        out[w++] = c;
-    }
-    w = rewriteField(out, fieldStart, w, markers);
-    if (line.isDetached() && line.capacity() >= w) {
-        line.resize(w);
-        std::copy_n(out, w, reinterpret_cast<ushort*>(line.data()));
-    } else {
-        line = QString(reinterpret_cast<const QChar*>(out), w);
-    }
+    // Two steps, each only for lines with a quote or an upper-case E; most lines have neither.
+    const int firstQuote = line.indexOf(QLatin1Char('"'));
+    if (firstQuote >= 0) removeQuotedCommas(line, firstQuote);
+    const int firstE = line.indexOf(QLatin1Char('E'));
+    if (firstE >= 0) rewriteExponentFields(line, firstE);
 }
 
 void parserLineSplit(QStringList& fields, QString& line)
