@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace TC {
 
 namespace {
@@ -27,33 +31,56 @@ double applyExponent(double mantissa, int count, bool multiply)
 }
 
 // Deletes in place the commas between a quote and the next one, firstQuote being the first quote.
+// A line is copied (detached) only when it loses a comma.
 void removeQuotedCommas(QString& line, int firstQuote)
 {
     const int n = line.size();
-    const QChar* s = line.constData();
-    // Up to the first comma inside quotes nothing changes; most quoted numbers have one.
-    int first = -1;
-    for (int open = firstQuote; open >= 0 && first < 0;) {
-        const int close = line.indexOf(QLatin1Char('"'), open + 1);
-        const int end = close < 0 ? n : close;
-        for (int i = open + 1; i < end && first < 0; ++i) {
-            if (s[i] == QLatin1Char(',')) first = i;
-        }
-        open = close < 0 ? -1 : line.indexOf(QLatin1Char('"'), close + 1);
-    }
-    if (first < 0) return;
-    QChar* p = line.data();
-    int w = first;
-    bool quoted = true;
-    for (int r = first + 1; r < n; ++r) {
-        const QChar c = p[r];
-        if (c == QLatin1Char('"'))
+    const QChar* in = line.constData();
+    QChar* out = nullptr;
+    int w = 0;
+    bool quoted = false;
+    for (int r = firstQuote; r < n; ++r) {
+        const QChar c = in[r];
+        if (c == QLatin1Char('"')) {
             quoted = !quoted;
-        else if (quoted && c == QLatin1Char(','))
+        } else if (quoted && c == QLatin1Char(',')) {
+            if (!out) {
+                out = line.data();
+                in = out;
+                w = r;
+            }
             continue;
-        p[w++] = c;
+        }
+        if (out) out[w++] = c;
     }
-    line.truncate(w);
+    if (out) line.truncate(w);
+}
+
+// Where the first double quote and the first upper-case E of text stand, -1 when absent; one
+// pass, eight characters at a time where SSE2 is there.
+void findQuoteAndE(const QString& text, int& quote, int& e)
+{
+    const int n = text.size();
+    const ushort* p = text.utf16();
+    quote = -1;
+    e = -1;
+    int k = 0;
+#ifdef __SSE2__
+    const __m128i quotes = _mm_set1_epi16(u'"');
+    const __m128i es = _mm_set1_epi16(u'E');
+    for (; k + 8 <= n; k += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+        const unsigned q = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, quotes)));
+        const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, es)));
+        if (quote < 0 && q != 0) quote = k + __builtin_ctz(q) / 2;
+        if (e < 0 && m != 0) e = k + __builtin_ctz(m) / 2;
+        if (quote >= 0 && e >= 0) return;
+    }
+#endif
+    for (; k < n; ++k) {
+        if (quote < 0 && p[k] == u'"') quote = k;
+        if (e < 0 && p[k] == u'E') e = k;
+    }
 }
 
 // Appends the value of the field line[from, to) to out when the field holds exactly one "E+",
@@ -122,9 +149,13 @@ void rewriteExponentFields(QString& line, int firstE)
 void parserCsvLine(QString& line)
 {
     // Two steps, each only for lines with a quote or an upper-case E; most lines have neither.
-    const int firstQuote = line.indexOf(QLatin1Char('"'));
-    if (firstQuote >= 0) removeQuotedCommas(line, firstQuote);
-    const int firstE = line.indexOf(QLatin1Char('E'));
+    int firstQuote = -1;
+    int firstE = -1;
+    findQuoteAndE(line, firstQuote, firstE);
+    if (firstQuote >= 0) {
+        removeQuotedCommas(line, firstQuote);
+        if (firstE > firstQuote) firstE = line.indexOf(QLatin1Char('E'), firstQuote);
+    }
     if (firstE >= 0) rewriteExponentFields(line, firstE);
 }
 
