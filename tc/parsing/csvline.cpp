@@ -161,10 +161,8 @@ void parserCsvLine(QString& line)
 
 void parserLineSplit(QStringList& fields, QString& line)
 {
-    // A shallow copy keeps the text alive should line be one of the strings in fields.
-    const QString text = line;
-    const int n = text.size();
-    const ushort* s = text.utf16();
+    const int n = line.size();
+    const ushort* s = line.utf16();
     ushort cut = 0;
     bool bar = false;
     bool tab = false;
@@ -193,32 +191,38 @@ void parserLineSplit(QStringList& fields, QString& line)
         return;
     }
 
-    const int held = fields.size();
-    int pieces = 1;
-    for (int i = 0; i < n; ++i)
-        pieces += s[i] == cut;
-    if (pieces > held) fields.reserve(pieces);
-    int count = 0;
-    const auto put = [&](int from, int to) {
-        const int length = to - from;
-        if (count < held) {
-            QString& field = fields[count];
-            field.resize(length);
-            std::copy_n(text.constData() + from, length, field.data());
-        } else {
-            fields.append(QString(text.constData() + from, length));
-        }
-        ++count;
-    };
-    int from = 0;
+    // Where the pieces end, the line's end last.
+    QVarLengthArray<int, 64> ends;
     for (int i = 0; i < n; ++i) {
-        if (s[i] == cut) {
-            put(from, i);
-            from = i + 1;
+        if (s[i] == cut) ends.append(i);
+    }
+    ends.append(n);
+
+    const int held = fields.size();
+    // line may be one of the strings in fields: a shallow copy then keeps its text alive.
+    QString keep;
+    for (int i = 0; i < held; ++i) {
+        if (&fields.at(i) == &line) keep = line;
+    }
+    const QChar* text = line.constData();
+    const int pieces = ends.size();
+    const int reused = std::min(held, pieces);
+    if (reused > 0) {
+        auto field = fields.begin();
+        for (int k = 0, from = 0; k < reused; from = ends[k] + 1, ++k, ++field) {
+            field->resize(ends[k] - from);
+            std::copy_n(text + from, ends[k] - from, field->data());
         }
     }
-    put(from, n);
-    if (count < held) fields.erase(fields.begin() + count, fields.end());
+    if (pieces > held) {
+        fields.reserve(pieces);
+        for (int k = held; k < pieces; ++k) {
+            const int from = k == 0 ? 0 : ends[k - 1] + 1;
+            fields.append(QString(text + from, ends[k] - from));
+        }
+    } else if (pieces < held) {
+        fields.erase(fields.begin() + pieces, fields.end());
+    }
 }
 
 } // namespace TC
