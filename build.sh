@@ -13,6 +13,7 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
+    tzdata
 )
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

@@ -9,6 +9,8 @@
 #include <tc/host/stockkey.h>
 #include <tc/host/stocktypecenter.h>
 #include <tc/host/textcodec.h>
+#include <tc/host/timeseq.h>
+#include <tc/host/timeutils.h>
 #include <tc/host/userconfig.h>
 
 #include <tc/records/funddata.h>
@@ -33,3 +35,7 @@
 #include <tc/workspace/dockids.h>
 #include <tc/workspace/messagetypes.h>
 #include <tc/workspace/navigationtree.h>
+
+#include <tc/parsing/csvline.h>
+#include <tc/parsing/dates.h>
+#include <tc/parsing/textconversions.h>

@@ -1,0 +1,15 @@
+#pragma once
+
+// Plain Qt forms of the date functions of <tc/parsing/dates.h>: split, toInt, a QRegExp built per
+// call, QDateTime::fromString and fromTime_t, step by step. Same signatures and results.
+
+#include <QString>
+
+namespace TC::literal {
+
+int parserDate(QString text);
+bool checkDate(QString text);
+bool isValidDate(int seconds);
+void adjustDateTime(const QString& input, QString& output);
+
+} // namespace TC::literal

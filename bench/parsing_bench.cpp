@@ -1,0 +1,226 @@
+// The parsing functions against their plain Qt forms on generated data files: a million lines of
+// one-minute bars, a mix of every date notation, a MiB of GBK text.
+#include <tc/parsing/csvline.h>
+#include <tc/parsing/dates.h>
+#include <tc/parsing/textconversions.h>
+
+#include <literal/csvline.h>
+#include <literal/dates.h>
+#include <literal/samples.h>
+#include <literal/textconversions.h>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kBarLines = 1000000;
+constexpr int kDateTexts = 80000;
+
+const QStringList& barLines()
+{
+    static const QStringList lines = TC::literal::barCsvLines(kBarLines);
+    return lines;
+}
+
+// The bar lines as a reader hands them on: rewritten by parserCsvLine, quotes deleted.
+const QStringList& readerLines()
+{
+    static const QStringList lines = [] {
+        QStringList out = barLines();
+        for (QString& line : out) {
+            TC::parserCsvLine(line);
+            line.remove(QLatin1Char('"'));
+        }
+        return out;
+    }();
+    return lines;
+}
+
+// Date texts in every notation; with noCompactTime the "20160503 09:30:00" ones are left out.
+QStringList dateTexts(bool noCompactTime)
+{
+    QStringList texts = TC::literal::dateTexts(kDateTexts);
+    if (noCompactTime) {
+        texts.erase(std::remove_if(texts.begin(), texts.end(),
+                                   [](const QString& t) {
+                                       return t.contains(QLatin1Char(':')) &&
+                                              !t.contains(QLatin1Char('T'));
+                                   }),
+                    texts.end());
+    }
+    return texts;
+}
+
+// Year-month-day texts as users type them: valid dates, February 29ths, wrong days and months.
+QStringList checkDateTexts()
+{
+    QStringList texts;
+    const QStringList all = TC::literal::dateTexts(kDateTexts);
+    for (int i = 0; i < all.size(); i += 8) {
+        texts.append(all[i]);
+        texts.append(all[i + 1]);
+        texts.append(all[i].left(5) + QStringLiteral("02-29"));
+        texts.append(all[i].left(8) + QStringLiteral("31"));
+    }
+    return texts;
+}
+
+// Runs body on every line of file. A reader hands each line on right after reading it, so the
+// lines are copied afresh, a chunk at a time outside the timing, and the timed loop finds them
+// in the cache as a reader's loop would.
+template <typename Body>
+void forEachFreshLine(benchmark::State& state, const QStringList& file, Body body)
+{
+    constexpr int kChunk = 4096;
+    QStringList chunk;
+    for (auto _ : state) {
+        for (int from = 0; from < file.size(); from += kChunk) {
+            state.PauseTiming();
+            chunk.clear();
+            for (int i = from; i < std::min(from + kChunk, static_cast<int>(file.size())); ++i)
+                chunk.append(QString(file[i].constData(), file[i].size()));
+            state.ResumeTiming();
+            for (QString& line : chunk)
+                body(line);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * file.size());
+}
+
+template <void (*Parse)(QString&)> void parseBarFile(benchmark::State& state)
+{
+    forEachFreshLine(state, barLines(), [](QString& line) {
+        Parse(line);
+        benchmark::DoNotOptimize(line.constData());
+    });
+}
+
+void BM_parserCsvLine_BarFile(benchmark::State& state)
+{
+    parseBarFile<TC::parserCsvLine>(state);
+}
+BENCHMARK(BM_parserCsvLine_BarFile)->Unit(benchmark::kMillisecond);
+
+void BM_parserCsvLine_BarFilePlainQt(benchmark::State& state)
+{
+    parseBarFile<TC::literal::parserCsvLine>(state);
+}
+BENCHMARK(BM_parserCsvLine_BarFilePlainQt)->Unit(benchmark::kMillisecond);
+
+template <void (*Split)(QStringList&, QString&)>
+void splitBarFile(benchmark::State& state, bool freshList)
+{
+    QStringList fields;
+    forEachFreshLine(state, readerLines(), [&](QString& line) {
+        if (freshList) fields = QStringList();
+        Split(fields, line);
+        benchmark::DoNotOptimize(fields);
+    });
+}
+
+// A reader's loop: one list for the whole file.
+void BM_parserLineSplit_BarFile(benchmark::State& state)
+{
+    splitBarFile<TC::parserLineSplit>(state, false);
+}
+BENCHMARK(BM_parserLineSplit_BarFile)->Unit(benchmark::kMillisecond);
+
+void BM_parserLineSplit_BarFilePlainQt(benchmark::State& state)
+{
+    splitBarFile<TC::literal::parserLineSplit>(state, false);
+}
+BENCHMARK(BM_parserLineSplit_BarFilePlainQt)->Unit(benchmark::kMillisecond);
+
+// A new, empty list for every line.
+void BM_parserLineSplit_BarFileFreshList(benchmark::State& state)
+{
+    splitBarFile<TC::parserLineSplit>(state, true);
+}
+BENCHMARK(BM_parserLineSplit_BarFileFreshList)->Unit(benchmark::kMillisecond);
+
+void BM_parserLineSplit_BarFileFreshListPlainQt(benchmark::State& state)
+{
+    splitBarFile<TC::literal::parserLineSplit>(state, true);
+}
+BENCHMARK(BM_parserLineSplit_BarFileFreshListPlainQt)->Unit(benchmark::kMillisecond);
+
+template <int (*Parse)(QString)> void parseDates(benchmark::State& state, bool noCompactTime)
+{
+    const QStringList texts = dateTexts(noCompactTime);
+    for (auto _ : state) {
+        for (const QString& text : texts)
+            benchmark::DoNotOptimize(Parse(text));
+    }
+    state.SetItemsProcessed(state.iterations() * texts.size());
+}
+
+void BM_parserDate_Mix(benchmark::State& state)
+{
+    parseDates<TC::parserDate>(state, false);
+}
+BENCHMARK(BM_parserDate_Mix)->Unit(benchmark::kMillisecond);
+
+void BM_parserDate_MixPlainQt(benchmark::State& state)
+{
+    parseDates<TC::literal::parserDate>(state, false);
+}
+BENCHMARK(BM_parserDate_MixPlainQt)->Unit(benchmark::kMillisecond);
+
+// The seven notations that go to the host conversions, without the compact date-time.
+void BM_parserDate_DateOnly(benchmark::State& state)
+{
+    parseDates<TC::parserDate>(state, true);
+}
+BENCHMARK(BM_parserDate_DateOnly)->Unit(benchmark::kMillisecond);
+
+void BM_parserDate_DateOnlyPlainQt(benchmark::State& state)
+{
+    parseDates<TC::literal::parserDate>(state, true);
+}
+BENCHMARK(BM_parserDate_DateOnlyPlainQt)->Unit(benchmark::kMillisecond);
+
+template <bool (*Check)(QString)> void checkDates(benchmark::State& state)
+{
+    const QStringList texts = checkDateTexts();
+    for (auto _ : state) {
+        for (const QString& text : texts)
+            benchmark::DoNotOptimize(Check(text));
+    }
+    state.SetItemsProcessed(state.iterations() * texts.size());
+}
+
+void BM_checkDate_Mix(benchmark::State& state)
+{
+    checkDates<TC::checkDate>(state);
+}
+BENCHMARK(BM_checkDate_Mix)->Unit(benchmark::kMillisecond);
+
+void BM_checkDate_MixPlainQt(benchmark::State& state)
+{
+    checkDates<TC::literal::checkDate>(state);
+}
+BENCHMARK(BM_checkDate_MixPlainQt)->Unit(benchmark::kMillisecond);
+
+template <std::string (*Convert)(std::string)> void convertGbk(benchmark::State& state)
+{
+    const std::string text = TC::literal::gbkText(1 << 20);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Convert(text).size());
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
+}
+
+void BM_ToDBS_Gbk1MiB(benchmark::State& state)
+{
+    convertGbk<TC::ToDBS>(state);
+}
+BENCHMARK(BM_ToDBS_Gbk1MiB)->Unit(benchmark::kMicrosecond);
+
+void BM_ToDBS_Gbk1MiBPlainQt(benchmark::State& state)
+{
+    convertGbk<TC::literal::ToDBS>(state);
+}
+BENCHMARK(BM_ToDBS_Gbk1MiBPlainQt)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,185 @@
+#include <tc/parsing/csvline.h>
+
+#include <literal/csvline.h>
+#include <literal/samples.h>
+
+#include "common/printers.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+QString rewritten(QString line)
+{
+    TC::parserCsvLine(line);
+    return line;
+}
+
+QString rewrittenLiterally(QString line)
+{
+    TC::literal::parserCsvLine(line);
+    return line;
+}
+
+QStringList split(QString line)
+{
+    QStringList fields{QStringLiteral("left over")};
+    TC::parserLineSplit(fields, line);
+    return fields;
+}
+
+// Lines drawn from the characters that drive the two functions and the ones around them.
+QString randomLine(std::mt19937& rng)
+{
+    static const QString alphabet = QStringLiteral("0123456789.,,,\"\"EE+-+-e |\t:x") +
+                                    QChar(0x2212) + QChar(0x4E2D) + QChar(0);
+    static const char* const words[] = {"E+",    "E-",     "1.5E+3", "2.5E-3",    "inf", "NaN",
+                                        "1e400", "E+1000", "E-400",  "\"1,234\"", "-0",  " 12 "};
+    QString line;
+    const int parts = static_cast<int>(rng() % 12);
+    for (int i = 0; i < parts; ++i) {
+        if (rng() % 3 == 0)
+            line += QLatin1String(words[rng() % (sizeof words / sizeof *words)]);
+        else
+            line += alphabet[static_cast<int>(rng() % alphabet.size())];
+    }
+    return line;
+}
+
+} // namespace
+
+TEST(ParserCsvLine, RewritesQuotedSeparatorsAndExponents)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"\"1,234.50\",ABC,\"2,000\"", "\"1234.50\",ABC,\"2000\""},
+        {"1.5E+3,2.5E-3,X", "1500,0.0025,X"},
+        {"1.23456789012E+15", "1.23456789e+15"},
+        {"1.1E-1", "0.11"},
+        {"3E-7", "3e-07"},
+        {"-2.5E+2", "-250"},
+        {"1.5E+00", "1.5"},
+        {"1.5e+3", "1.5e+3"},
+        {"1E+2E+3", "1E+2E+3"},
+        {"E-mini,1", "0,1"},
+        {"\"1.5E+3\"", "0"},
+        {"a,\"b,c", "a,\"bc"},
+        {"\"a\"\"b,c\",d", "\"a\"\"bc\",d"},
+        {"a,,b", "a,,b"},
+        {"", ""},
+        // "E+" is tested first: one "E+" decides even beside two "E-".
+        {"1E-2E-3E+2", "0"},
+        {"1E-2E+2", "1"},
+        // A comma deleted inside quotes can join a marker.
+        {"\"1E,+3\"", "0"},
+        {"2016-05-03 09:31,\"1,234,500\",1.2345E+8", "2016-05-03 09:31,\"1234500\",123450000"},
+    };
+    for (const auto& [before, after] : rows) {
+        EXPECT_EQ(rewritten(QString::fromUtf8(before)), QString::fromUtf8(after)) << before;
+        EXPECT_EQ(rewrittenLiterally(QString::fromUtf8(before)), QString::fromUtf8(after))
+            << before;
+    }
+}
+
+TEST(ParserCsvLine, LeavesCopiesOfTheLineAlone)
+{
+    for (const char* text : {"\"1,234\",5", "1.5E+3,\"2,0\"", "plain,line"}) {
+        const QString original = QString::fromLatin1(text);
+        QString line = original;
+        TC::parserCsvLine(line);
+        EXPECT_EQ(original, QString::fromLatin1(text));
+        EXPECT_EQ(line, rewrittenLiterally(original));
+    }
+}
+
+TEST(ParserCsvLine, SpellsSpecialValuesAsQt)
+{
+    const QString negativeZero = QString::number(-0.0, 'g', 10);
+    EXPECT_EQ(rewritten(QStringLiteral("1E+400,-1E+400")), QStringLiteral("inf,-inf"));
+    EXPECT_EQ(rewritten(QStringLiteral("-1E-400")), negativeZero);
+    EXPECT_EQ(rewritten(QStringLiteral("-0E+3")), negativeZero);
+    EXPECT_EQ(rewritten(QStringLiteral("NaNE+5,INFE-3, 7 E+ 2 ")), QStringLiteral("nan,inf,700"));
+    // Ties of the eleventh digit round away from zero, as Qt does.
+    EXPECT_EQ(rewritten(QStringLiteral("1234567890.5E+0,12345678905E+0,-1234567890.5E-0")),
+              QStringLiteral("1234567891,1.234567891e+10,-1234567891"));
+    for (const char* line : {"1E+400,-1E+400", "-1E-400", "-0E+3", "NaNE+5", "4.9E-324E+0",
+                             "9999999999.5E+0", "1E+10", "99999.999995E-9", "0.00001E+0"})
+        EXPECT_EQ(rewritten(QLatin1String(line)), rewrittenLiterally(QLatin1String(line))) << line;
+}
+
+TEST(ParserCsvLine, StopsRepeatingOnceTheValueSettles)
+{
+    // A billion steps give what a few thousand give: the value reached infinity or zero.
+    EXPECT_EQ(rewritten(QStringLiteral("1E+1000000000,1E-1000000000,-3E+2147483647")),
+              QStringLiteral("inf,0,-inf"));
+    EXPECT_EQ(rewritten(QStringLiteral("1.7E+2000,2.5E-2000")),
+              rewrittenLiterally(QStringLiteral("1.7E+2000,2.5E-2000")));
+    // Every step rounds, as in the plain loop.
+    EXPECT_EQ(rewritten(QStringLiteral("1.23456789E-300")),
+              rewrittenLiterally(QStringLiteral("1.23456789E-300")));
+    // A negative count applies no step.
+    EXPECT_EQ(rewritten(QStringLiteral("1.5E+-2,2E--3")), QStringLiteral("1.5,2"));
+}
+
+TEST(ParserCsvLine, AgreesWithThePlainFormOnGeneratedLines)
+{
+    std::mt19937 rng(7);
+    for (int i = 0; i < 100000; ++i) {
+        const QString line = randomLine(rng);
+        ASSERT_EQ(rewritten(line), rewrittenLiterally(line)) << line.toStdString();
+    }
+    for (const QString& line : TC::literal::barCsvLines(50000, 3))
+        ASSERT_EQ(rewritten(line), rewrittenLiterally(line)) << line.toStdString();
+}
+
+TEST(ParserLineSplit, ChoosesTheSeparatorByContent)
+{
+    const QString tab(QLatin1Char('\t'));
+    EXPECT_EQ(split(QStringLiteral("a,b|c")), (QStringList{"a", "b|c"}));
+    EXPECT_EQ(split("a|b" + tab + "c"), (QStringList{"a", "b" + tab + "c"}));
+    EXPECT_EQ(split("a" + tab + "b c"), (QStringList{"a", "b c"}));
+    EXPECT_EQ(split(QStringLiteral("09:30 10.5 200")), (QStringList{"09:30", "10.5", "200"}));
+    EXPECT_EQ(split(QStringLiteral("12:00  x")), (QStringList{"12:00", "", "x"}));
+    EXPECT_EQ(split(QStringLiteral("12:00")), QStringList{"12:00"});
+    EXPECT_EQ(split(QStringLiteral("a,,b,")), (QStringList{"a", "", "b", ""}));
+    EXPECT_EQ(split(QStringLiteral(",")), (QStringList{"", ""}));
+    EXPECT_TRUE(split(QStringLiteral("a b c")).isEmpty());
+    EXPECT_TRUE(split(QString()).isEmpty());
+    EXPECT_TRUE(split(QStringLiteral("")).isEmpty());
+}
+
+TEST(ParserLineSplit, ReplacesWhatTheListHeldWithoutTouchingItsCopies)
+{
+    QStringList fields{QStringLiteral("a long field that was here"), QStringLiteral("x"),
+                       QStringLiteral("y"), QStringLiteral("z")};
+    const QStringList copy = fields;
+    const QString first = fields[0];
+    QString line = QStringLiteral("1,22");
+    TC::parserLineSplit(fields, line);
+    EXPECT_EQ(fields, (QStringList{"1", "22"}));
+    EXPECT_EQ(line, QStringLiteral("1,22"));
+    EXPECT_EQ(copy[0], QStringLiteral("a long field that was here"));
+    EXPECT_EQ(first, QStringLiteral("a long field that was here"));
+
+    // The line may be one of the list's own strings.
+    fields = QStringList{QStringLiteral("p|q|r"), QStringLiteral("s")};
+    TC::parserLineSplit(fields, fields[0]);
+    EXPECT_EQ(fields, (QStringList{"p", "q", "r"}));
+}
+
+TEST(ParserLineSplit, AgreesWithThePlainFormOnGeneratedLines)
+{
+    std::mt19937 rng(11);
+    const QStringList bars = TC::literal::barCsvLines(20000, 4);
+    QStringList reused;
+    for (int i = 0; i < 120000; ++i) {
+        QString line = i < 100000 ? randomLine(rng) : bars[i - 100000];
+        QStringList expected{QStringLiteral("old")};
+        TC::literal::parserLineSplit(expected, line);
+        TC::parserLineSplit(reused, line);
+        ASSERT_EQ(reused, expected) << line.toStdString();
+        for (int k = 0; k < expected.size(); ++k)
+            ASSERT_EQ(reused[k].isNull(), expected[k].isNull()) << line.toStdString();
+    }
+}
