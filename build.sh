@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
-    qtbase5-dev libboost-dev
+    qtbase5-dev libboost-dev libssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     tzdata
 )

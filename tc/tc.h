@@ -2,6 +2,8 @@
 
 // Every public header of tcutils, the host seam's included.
 
+#include <tc/host/aescipher.h>
+#include <tc/host/filehelper.h>
 #include <tc/host/instrumentdetail.h>
 #include <tc/host/stockkey.h>
 #include <tc/host/textcodec.h>
@@ -16,3 +18,6 @@
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/dates.h>
 #include <tc/parsing/textconversions.h>
+
+#include <tc/files/encryption.h>
+#include <tc/files/fileio.h>
