@@ -107,9 +107,17 @@ TEST_F(Files, ReadersMatchTheirPlainQtFormsOnHostileFiles)
     // UTF-8, zero bytes, marks in mid-file. Files run past the readers' 64 Ki-character chunks.
     const char* pieces[] = {"a",  "1,2",  "\"",   "E+",           "E-3", "\r",  "\n", "\r\n",
                             "中", "\xe4", "\xff", "\xef\xbb\xbf", " ",   "9.5", ",,"};
+    // And byte-order marks and characters at the stream's 16 KiB block boundary.
+    const QByteArray bom("\xef\xbb\xbf");
+    const QByteArray boundary[] = {QByteArray(16383, '\r') + bom + "a\n",
+                                   QByteArray(20000, '\r') + bom + "a",
+                                   QByteArray(16384, 'x') + bom + "\"1,2\"\n",
+                                   QByteArray(16383, 'x') + "中\nE+2",
+                                   QByteArray("\xff\xfe" "a\0\r\0\n\0\"\0E\0+\0" "1\0", 16)};
     std::mt19937 rng(11);
-    for (int file = 0; file < 24; ++file) {
+    for (int file = 0; file < 29; ++file) {
         QByteArray bytes;
+        if (file >= 24) bytes = boundary[file - 24];
         if (file % 4 == 1) bytes += "\xef\xbb\xbf";
         const int target = file < 8 ? static_cast<int>(rng() % 64) : 1000 + rng() % 200000;
         while (bytes.size() < target) {
