@@ -119,9 +119,6 @@ TEST(Encrypt, FailsWithTheOfferedBufferWhenTheCipherFails)
         std::string out;
         EXPECT_FALSE(TC::encrypt(nullptr, length, "k", out));
         EXPECT_EQ(out, std::string(buffer, '\0')) << length;
-        out = "previous content, longer than any of the buffers";
-        EXPECT_FALSE(TC::encrypt(nullptr, length, "k", out));
-        EXPECT_EQ(out.size(), buffer);
         EXPECT_FALSE(TC::decrypt(nullptr, length, "k", out));
         EXPECT_EQ(out.size(), length);
     }

@@ -11,9 +11,13 @@
 
 TEST(TextCodec, DecodesUtf8Losslessly)
 {
-    const QString samples[] = {QString(), QStringLiteral(""), QStringLiteral("SH600000"),
-                               QStringLiteral("浦发银行"), QStringLiteral("深圳证劵交易所(SZSE)"),
-                               QString::fromUcs4(U"𠀀 emoji 😀"), QString(QChar(0)) + "x"};
+    const QString samples[] = {QString(),
+                               QStringLiteral(""),
+                               QStringLiteral("SH600000"),
+                               QStringLiteral("浦发银行"),
+                               QStringLiteral("深圳证劵交易所(SZSE)"),
+                               QString::fromUcs4(U"𠀀 emoji 😀"),
+                               QString(QChar(0)) + "x"};
     for (const QString& s : samples) {
         const QByteArray utf8 = s.toUtf8();
         EXPECT_EQ(KD::sToQs(std::string(utf8.constData(), utf8.size())), s);
@@ -29,9 +33,10 @@ TEST(StockKey, IsInjectiveAndKeepsTheCode)
 
     // Pairs that a plain join would confuse, separators inside the texts included.
     const std::pair<std::string, std::string> pairs[] = {
-        {"SH", "600000"}, {"S", "H600000"}, {"SH6", "00000"}, {"SH:", "600000"},
+        {"SH", "600000"},  {"S", "H600000"},    {"SH6", "00000"},   {"SH:", "600000"},
         {"SH", ":600000"}, {"", "2:SH:600000"}, {"2:SH", "600000"}, {"", ""},
-        {":", ""}, {"", ":"}, {"1:", ":"}, {"10", ""}, {"1", "0:"}};
+        {":", ""},         {"", ":"},           {"1:", ":"},        {"10", ""},
+        {"1", "0:"}};
     std::set<std::string> keys;
     for (const auto& [market, code] : pairs) {
         const std::string key = utils::vkStockKey(market, code);
