@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <memory>
 
 #ifndef _WIN32
 #include <cerrno>
@@ -90,15 +91,17 @@ bool FileHelper::open(std::string path, std::string& content)
     content.resize(static_cast<size_t>(info.st_size) + 1);
     if (readToEnd(fd.get(), content)) return true;
 #else
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    struct CloseFile
+    {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
     if (!file) return false;
     char buffer[65536];
     size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
         content.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (!failed) return true;
+    if (std::ferror(file.get()) == 0) return true;
 #endif
     content.clear();
     return false;
