@@ -192,8 +192,10 @@ bool QReadFile(const QString& path, QString& content, bool csv)
     content.clear();
     LineReader reader;
     if (!reader.open(path)) return false;
-    // Most files hold as many characters as bytes, or fewer.
-    content.reserve(static_cast<int>(std::min<qint64>(reader.size() + 1, kReserveLimit)));
+    // Files hold as many characters as bytes or fewer, but numbers in exponent notation grow when
+    // written out: a quarter more saves moving the whole text once it is nearly read.
+    const qint64 bytes = reader.size();
+    content.reserve(static_cast<int>(std::min(bytes + bytes / 4 + 1, kReserveLimit)));
     QString line;
     reader.forEach([&](const QChar* text, int length, LineFlags flags) {
         // Only a quote or an exponent marker lets parserCsvLine change a line.
@@ -206,6 +208,7 @@ bool QReadFile(const QString& path, QString& content, bool csv)
         }
         content += QLatin1Char('\n');
     });
+    if (content.capacity() - content.size() > content.size() / 8) content.squeeze();
     return true;
 }
 

@@ -38,8 +38,8 @@ private:
     int m_fd;
 };
 
-// Reads fd to its end into content, which holds sizeHint + 1 bytes on entry so that a file of the
-// expected size ends on the second read.
+// Reads fd to its end into content, which holds one byte more than the reported size on entry, so
+// that a file of that size ends on the second read.
 bool readToEnd(int fd, std::string& content)
 {
     size_t filled = 0;
@@ -57,6 +57,35 @@ bool readToEnd(int fd, std::string& content)
     return true;
 }
 #endif
+
+// Replaces content by the bytes of the file at path. content is not emptied first: a string that
+// already holds as many bytes as the file is overwritten without being cleared or grown.
+bool readWhole(const std::string& path, std::string& content)
+{
+    if (path.find('\0') != std::string::npos) return false;
+#ifndef _WIN32
+    // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below anyway.
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return false;
+    struct stat info;
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    content.resize(static_cast<size_t>(info.st_size) + 1);
+    return readToEnd(fd.get(), content);
+#else
+    struct CloseFile
+    {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
+    if (!file) return false;
+    content.clear();
+    char buffer[65536];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        content.append(buffer, n);
+    return std::ferror(file.get()) == 0;
+#endif
+}
 
 } // namespace
 
@@ -80,29 +109,7 @@ int safeUtf82Gbk(std::string& text)
 
 bool FileHelper::open(std::string path, std::string& content)
 {
-    content.clear();
-    if (path.find('\0') != std::string::npos) return false;
-#ifndef _WIN32
-    // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused below anyway.
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) return false;
-    struct stat info;
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-    content.resize(static_cast<size_t>(info.st_size) + 1);
-    if (readToEnd(fd.get(), content)) return true;
-#else
-    struct CloseFile
-    {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return false;
-    char buffer[65536];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        content.append(buffer, n);
-    if (std::ferror(file.get()) == 0) return true;
-#endif
+    if (readWhole(path, content)) return true;
     content.clear();
     return false;
 }
