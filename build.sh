@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
-    qtbase5-dev qttools5-dev-tools libboost-dev fonts-wqy-microhei
+    qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
     tzdata
 )

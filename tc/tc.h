@@ -2,6 +2,8 @@
 
 // Every public header of tcutils, the host seam's included.
 
+#include <tc/host/aescipher.h>
+#include <tc/host/filehelper.h>
 #include <tc/host/instrumentdetail.h>
 #include <tc/host/pinyin.h>
 #include <tc/host/quoter.h>
@@ -39,3 +41,6 @@
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/dates.h>
 #include <tc/parsing/textconversions.h>
+
+#include <tc/files/encryption.h>
+#include <tc/files/fileio.h>
