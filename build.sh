@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine; installs what it needs, then:
-#   ./build.sh run    builds in Release (tools and benchmarks) and runs the main job
+#   ./build.sh run    builds in Release (tools and benchmarks) and runs the main job, a tour of tcutil
 #   ./build.sh test   builds with warnings as errors and runs every test
 # and, for CI and developers:
 #   ./build.sh asan [ctest args]   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
@@ -33,12 +33,29 @@ ensure_packages() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# The main job: tcutil on the bundled instruments and bar sample.
+tour() {
+    local tcutil=build/release/tools/tcutil/tcutil step
+    for step in "search zgpa" "info SH600000" "csv data/bars-sample.csv" "markets" "periods"; do
+        echo
+        echo "\$ tcutil $step"
+        # shellcheck disable=SC2086
+        if [ "${step%% *}" = csv ]; then
+            "$tcutil" $step --out build/release/bars-clean.csv
+            head -n 6 build/release/bars-clean.csv
+            echo "... ($(wc -l <build/release/bars-clean.csv) rows in build/release/bars-clean.csv)"
+        else
+            "$tcutil" $step
+        fi
+    done
+}
+
 case "${1:-}" in
 run)
     ensure_packages
     cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTCUTILS_BUILD_TESTS=OFF
     cmake --build build/release -j "$jobs"
-    build/release/tools/example/tcutils-example
+    tour
     ;;
 test)
     ensure_packages

@@ -13,8 +13,7 @@ int runMarkets(const QStringList& args)
     Invocation inv(QStringLiteral("markets"),
                    QStringLiteral("The market catalogue: code, display rank and display name."),
                    args);
-    if (!inv.parse(0, 0))
-        return ExitOk;
+    if (!inv.parse(0, 0)) return ExitOk;
     const QMap<QString, QString> markets = TC::getMarketNameMap();
     out() << "code   rank  name\n";
     for (auto it = markets.cbegin(); it != markets.cend(); ++it) {
@@ -30,10 +29,10 @@ int runPeriods(const QStringList& args)
 {
     Invocation inv(QStringLiteral("periods"),
                    QStringLiteral("The chart periods: index, value and display name."), args);
-    if (!inv.parse(0, 0))
-        return ExitOk;
+    if (!inv.parse(0, 0)) return ExitOk;
     out() << "index  value   name\n";
-    for (int i = 0; i < TC::kPeriodCount; ++i) {
+    // Period indexes wrap modulo the table's 17 entries; one round shows each once.
+    for (int i = 0; i < 17; ++i) {
         out() << QString::number(i).leftJustified(6) << ' '
               << QString::number(static_cast<int>(TC::getPeriod(i))).leftJustified(7) << ' '
               << TC::getCycleName(i) << '\n';

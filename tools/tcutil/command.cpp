@@ -52,20 +52,24 @@ Invocation::Invocation(const QString& command, const QString& description, const
 
 bool Invocation::parse(int minArgs, int maxArgs)
 {
-    // The program name slot of the argument list carries "tcutil <command>" for the help text.
     QStringList args = m_args;
-    args.prepend(QStringLiteral("tcutil ") + m_command);
-    if (!m_parser.parse(args))
-        fail(ExitUsage, m_parser.errorText());
+    args.prepend(QStringLiteral("tcutil"));
+    if (!m_parser.parse(args)) fail(ExitUsage, m_parser.errorText());
     if (m_parser.isSet(QStringLiteral("help"))) {
-        out() << m_parser.helpText();
+        // Qt names the program by its path; the user typed "tcutil <command>".
+        QString help = m_parser.helpText();
+        const int start = help.indexOf(QLatin1String(": ")) + 2;
+        const int end = help.indexOf(QLatin1Char(' '), start);
+        if (start >= 2 && end > start)
+            help.replace(start, end - start, QStringLiteral("tcutil ") + m_command);
+        out() << help;
         out().flush();
         return false;
     }
     const int n = positional().size();
     if (n < minArgs || (maxArgs >= 0 && n > maxArgs))
-        fail(ExitUsage, QStringLiteral("wrong number of arguments (see tcutil %1 --help)")
-                            .arg(m_command));
+        fail(ExitUsage,
+             QStringLiteral("wrong number of arguments (see tcutil %1 --help)").arg(m_command));
     applyHostState();
     return true;
 }
@@ -94,8 +98,7 @@ void Invocation::applyHostState()
 
 const std::vector<std::shared_ptr<ttservice::CInstrumentDetail>>& Invocation::instruments()
 {
-    if (m_loaded)
-        return m_instruments;
+    if (m_loaded) return m_instruments;
     QString path = isSet(kInstruments) ? value(kInstruments) : kBundledInstruments;
     QList<QString> lines;
     if (!TC::QReadFile(path, lines, false))
@@ -104,8 +107,7 @@ const std::vector<std::shared_ptr<ttservice::CInstrumentDetail>>& Invocation::in
     int number = 0;
     for (QString& line : lines) {
         ++number;
-        if (line.isEmpty() || (number == 1 && line.startsWith(QLatin1String("market"))))
-            continue;
+        if (line.isEmpty() || (number == 1 && line.startsWith(QLatin1String("market")))) continue;
         TC::parserLineSplit(fields, line);
         if (fields.size() != 3 || fields[0].isEmpty() || fields[1].isEmpty())
             fail(ExitBadInput,

@@ -38,7 +38,8 @@ public:
     QString value(const QString& option) const { return m_parser.value(option); }
     bool isSet(const QString& option) const { return m_parser.isSet(option); }
 
-    // Applies --level2 and --types to the host stand-in; throws Failure(ExitBadInput) on a bad table.
+    // Applies --level2 and --types to the host stand-in; throws Failure(ExitBadInput) on a bad
+    // table.
     void applyHostState();
     // The instrument list: --instruments FILE, else the bundled one. Throws Failure on a bad file.
     const std::vector<std::shared_ptr<ttservice::CInstrumentDetail>>& instruments();

@@ -7,6 +7,8 @@
 #include <tc/parsing/dates.h>
 
 #include <QDateTime>
+#include <QFileInfo>
+#include <QRegExp>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -23,24 +25,21 @@ class Progress
 public:
     Progress(qint64 fileSize, int total)
         : m_total(total), m_enabled(fileSize > kProgressBytes && isatty(fileno(stderr)))
-    {
-    }
+    {}
     ~Progress()
     {
-        if (m_enabled)
-            std::fputs("\r\033[K", stderr);
+        if (m_enabled) std::fputs("\r\033[K", stderr);
     }
     void update(int done)
     {
-        if (!m_enabled || m_total <= 0)
-            return;
+        if (!m_enabled || m_total <= 0) return;
         const int percent = static_cast<int>(100LL * done / m_total);
-        if (percent == m_percent)
-            return;
+        if (percent == m_percent) return;
         m_percent = percent;
         const int filled = percent * 40 / 100;
-        std::fprintf(stderr, "\r[%.*s%.*s] %3d%%", filled, "########################################",
-                     40 - filled, "                                        ", percent);
+        std::fprintf(stderr, "\r[%.*s%.*s] %3d%%", filled,
+                     "########################################", 40 - filled,
+                     "                                        ", percent);
         std::fflush(stderr);
     }
 
@@ -78,8 +77,7 @@ int runCsv(const QStringList& args)
                             QStringLiteral("Write the rows to this file (atomically) instead of "
                                            "standard output."),
                             QStringLiteral("file")});
-    if (!inv.parse(1, 1))
-        return ExitOk;
+    if (!inv.parse(1, 1)) return ExitOk;
     QString path = inv.positional().front();
     QList<QString> lines;
     if (!TC::QReadFile(path, lines, true))
@@ -96,14 +94,15 @@ int runCsv(const QStringList& args)
             ++skipped;
             continue;
         }
+        // A first line whose date field has no digit is a header: name the converted column.
+        if (i == 0 && !fields.front().contains(QRegExp(QStringLiteral("[0-9]")))) {
+            fields.front() = QStringLiteral("seconds");
+            rows += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+            continue;
+        }
         const int seconds = TC::parserDate(fields.front());
         if (seconds == -1) {
-            if (i == 0) { // a header: name the converted column
-                fields.front() = QStringLiteral("seconds");
-                rows += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
-            } else {
-                ++skipped;
-            }
+            ++skipped;
             continue;
         }
         fields.front() = QString::number(seconds);
@@ -131,19 +130,19 @@ int runDate(const QStringList& args)
                                        QStringLiteral("2016-05-03, 2016/5/3, 20160503, "
                                                       "\"20160503 09:30:00\", ..."),
                                        QStringLiteral("text..."));
-    if (!inv.parse(1, -1))
-        return ExitOk;
+    if (!inv.parse(1, -1)) return ExitOk;
     int status = ExitOk;
     for (const QString& text : inv.positional()) {
         const int seconds = TC::parserDate(text);
         if (seconds == -1) {
-            out() << text << ": not a date (no notation of year-month-day, year/month/day, "
-                             "yyyymmdd or \"yyyymmdd hh:mm:ss\" reads it)\n";
+            out() << text
+                  << ": not a date (no notation of year-month-day, year/month/day, "
+                     "yyyymmdd or \"yyyymmdd hh:mm:ss\" reads it)\n";
             status = ExitBadInput;
             continue;
         }
-        out() << text << ": " << seconds << "  " << localTime(seconds)
-              << "  pattern " << (TC::checkDate(text) ? "yes" : "no") << "  in range "
+        out() << text << ": " << seconds << "  " << localTime(seconds) << "  pattern "
+              << (TC::checkDate(text) ? "yes" : "no") << "  in range "
               << (TC::isValidDate(seconds) ? "yes" : "no") << '\n';
     }
     return status;
@@ -159,12 +158,10 @@ int runCrypt(const QStringList& args, bool encrypting)
     inv.parser().addOption(
         {QStringLiteral("key"), QStringLiteral("The key text."), QStringLiteral("text")});
     inv.parser().addPositionalArgument(QStringLiteral("in"), QStringLiteral("Input file."));
-    inv.parser().addPositionalArgument(QStringLiteral("out"),
-                                       QStringLiteral("Output file, replaced whole or not at all."));
-    if (!inv.parse(2, 2))
-        return ExitOk;
-    if (!inv.isSet(QStringLiteral("key")))
-        fail(ExitUsage, QStringLiteral("--key is required"));
+    inv.parser().addPositionalArgument(
+        QStringLiteral("out"), QStringLiteral("Output file, replaced whole or not at all."));
+    if (!inv.parse(2, 2)) return ExitOk;
+    if (!inv.isSet(QStringLiteral("key"))) fail(ExitUsage, QStringLiteral("--key is required"));
     const std::string key = inv.value(QStringLiteral("key")).toUtf8().toStdString();
     std::string data;
     if (!TC::stdReadFile(inv.positional()[0].toUtf8().toStdString(), data))
@@ -172,8 +169,7 @@ int runCrypt(const QStringList& args, bool encrypting)
     std::string result;
     const bool ok = encrypting ? TC::encrypt(data.data(), data.size(), key, result)
                                : TC::decrypt(data.data(), data.size(), key, result);
-    if (!ok)
-        fail(ExitBadInput, QStringLiteral("the cipher refused %1").arg(inv.positional()[0]));
+    if (!ok) fail(ExitBadInput, QStringLiteral("the cipher refused %1").arg(inv.positional()[0]));
     writeAtomically(inv.positional()[1], QByteArray(result.data(), int(result.size())));
     return ExitOk;
 }

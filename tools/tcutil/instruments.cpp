@@ -1,4 +1,5 @@
-// tcutil search, info, list: instruments as the client's lookup box, detail pane and lists see them.
+// tcutil search, info, list: instruments as the client's lookup box, detail pane and lists see
+// them.
 #include "command.h"
 
 #include <tc/host/pinyin.h>
@@ -39,23 +40,23 @@ void printRow(const ttservice::CInstrumentDetail& d)
 
 int runSearch(const QStringList& args)
 {
-    Invocation inv(QStringLiteral("search"),
-                   QStringLiteral("Find instruments by the pinyin of their name (initials, whole or "
-                                  "partial syllables: zgpa, pufa, pfyh), by code prefix or by part "
-                                  "of the name. Prefix matches come first, then market rank and "
-                                  "code."),
-                   args);
-    inv.parser().addPositionalArgument(QStringLiteral("text"), QStringLiteral("What a user types."));
+    Invocation inv(
+        QStringLiteral("search"),
+        QStringLiteral("Find instruments by the pinyin of their name (initials, whole or "
+                       "partial syllables: zgpa, pufa, pfyh), by code prefix or by part "
+                       "of the name. Prefix matches come first, then market rank and "
+                       "code."),
+        args);
+    inv.parser().addPositionalArgument(QStringLiteral("text"),
+                                       QStringLiteral("What a user types."));
     inv.parser().addOption({QStringLiteral("limit"),
                             QStringLiteral("Print at most n instruments (default 20, 0: all)."),
                             QStringLiteral("n"), QStringLiteral("20")});
-    if (!inv.parse(1, 1))
-        return ExitOk;
+    if (!inv.parse(1, 1)) return ExitOk;
     const QString text = inv.positional().front().trimmed();
     bool limitOk = false;
     const int limit = inv.value(QStringLiteral("limit")).toInt(&limitOk);
-    if (text.isEmpty())
-        fail(ExitBadInput, QStringLiteral("nothing to search for"));
+    if (text.isEmpty()) fail(ExitBadInput, QStringLiteral("nothing to search for"));
     if (!limitOk || limit < 0)
         fail(ExitUsage, QStringLiteral("--limit takes a whole number of 0 or more"));
 
@@ -76,25 +77,23 @@ int runSearch(const QStringList& args)
         } else if (name.contains(text)) {
             position = name.indexOf(text);
         } else {
-            std::vector<std::string> py;
-            KD::getPy(py, name.toLocal8Bit().toStdString());
-            position = KD::testPy(py, typed);
+            const TC::CStockInfoWithPy withPy(
+                TC::CStockInfo(TC::getDetailQsMarket(detail), code, name));
+            position = KD::testPy(withPy.pyList, typed);
         }
         if (position >= 0)
-            hits.push_back({position, TC::getMarketOrder(TC::getDetailQsMarket(detail)),
-                            detail.get()});
+            hits.push_back(
+                {position, TC::getMarketOrder(TC::getDetailQsMarket(detail)), detail.get()});
     }
     std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
         return std::make_tuple(a.position != 0, a.rank, a.detail->code) <
                std::make_tuple(b.position != 0, b.rank, b.detail->code);
     });
-    if (hits.empty())
-        fail(ExitBadInput, QStringLiteral("no instrument matches '%1'").arg(text));
+    if (hits.empty()) fail(ExitBadInput, QStringLiteral("no instrument matches '%1'").arg(text));
     const size_t shown = limit == 0 ? hits.size() : std::min(hits.size(), size_t(limit));
     for (size_t i = 0; i < shown; ++i)
         printRow(*hits[i].detail);
-    if (shown < hits.size())
-        out() << "(" << hits.size() - shown << " more; --limit 0 shows all)\n";
+    if (shown < hits.size()) out() << "(" << hits.size() - shown << " more; --limit 0 shows all)\n";
     return ExitOk;
 }
 
@@ -108,11 +107,10 @@ int runInfo(const QStringList& args)
     inv.parser().addPositionalArgument(QStringLiteral("market"), QStringLiteral("Market code."));
     inv.parser().addPositionalArgument(QStringLiteral("code"), QStringLiteral("Instrument code."),
                                        QStringLiteral("[code]"));
-    if (!inv.parse(1, 2))
-        return ExitOk;
+    if (!inv.parse(1, 2)) return ExitOk;
     const QStringList pos = inv.positional();
-    const auto detail = TC::getNoCodeStock(pos.size() == 2 ? pos[0] + QLatin1Char('_') + pos[1]
-                                                           : pos[0]);
+    const auto detail =
+        TC::getNoCodeStock(pos.size() == 2 ? pos[0] + QLatin1Char('_') + pos[1] : pos[0]);
     if (detail->market.empty() || detail->code.empty())
         fail(ExitBadInput, QStringLiteral("'%1' names no market and code").arg(pos.join(' ')));
     detail->name.clear();
@@ -135,7 +133,8 @@ int runInfo(const QStringList& args)
     row("name", stock.name.isEmpty() ? QStringLiteral("(not in the instrument list)") : stock.name);
     row("key", TC::getDetailQsKey(detail));
     row("key2", QString::fromStdString(TC::getDetailKey2(detail)));
-    row("market name", marketName.isEmpty() ? QStringLiteral("(not in the catalogue)") : marketName);
+    row("market name",
+        marketName.isEmpty() ? QStringLiteral("(not in the catalogue)") : marketName);
     row("market rank", rank == INT_MAX ? QStringLiteral("unranked") : QString::number(rank));
     row("security type", typeLabel(*detail));
     row("queue", yesNo(TC::isSupportQueue(m, c)));
@@ -160,8 +159,7 @@ int runList(const QStringList& args)
     inv.parser().addOption({QStringLiteral("type"),
                             QStringLiteral("Only this security type label, e.g. 股票 or ETF."),
                             QStringLiteral("label")});
-    if (!inv.parse(0, 0))
-        return ExitOk;
+    if (!inv.parse(0, 0)) return ExitOk;
     const bool byMarket = inv.isSet(QStringLiteral("market"));
     const bool byType = inv.isSet(QStringLiteral("type"));
     const std::string market = inv.value(QStringLiteral("market")).toUtf8().toStdString();
@@ -176,8 +174,7 @@ int runList(const QStringList& args)
     std::stable_sort(list.begin(), list.end(), TC::instrumentPtrLessThan);
     for (const auto& d : list)
         printRow(*d);
-    if (list.empty())
-        fail(ExitBadInput, QStringLiteral("no instrument matches the filter"));
+    if (list.empty()) fail(ExitBadInput, QStringLiteral("no instrument matches the filter"));
     return ExitOk;
 }
 

@@ -51,8 +51,7 @@ int main(int argc, char** argv)
     args.removeFirst();
     int status = ExitOk;
     try {
-        if (args.isEmpty())
-            fail(ExitUsage, QStringLiteral("missing command (see tcutil --help)"));
+        if (args.isEmpty()) fail(ExitUsage, QStringLiteral("missing command (see tcutil --help)"));
         const QString name = args.takeFirst();
         if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
             name == QLatin1String("help")) {
@@ -60,10 +59,10 @@ int main(int argc, char** argv)
         } else {
             const Subcommand* found = nullptr;
             for (const auto& c : kSubcommands)
-                if (name == QLatin1String(c.name))
-                    found = &c;
+                if (name == QLatin1String(c.name)) found = &c;
             if (!found)
-                fail(ExitUsage, QStringLiteral("unknown command '%1' (see tcutil --help)").arg(name));
+                fail(ExitUsage,
+                     QStringLiteral("unknown command '%1' (see tcutil --help)").arg(name));
             status = found->run(args);
         }
     } catch (const Failure& f) {
