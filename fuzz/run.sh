@@ -15,6 +15,7 @@ while read -r fuzzer; do
     [ -d "$src/corpus/$name" ] && cp -r "$src/corpus/$name/." "$scratch/$name/"
     echo "== $fuzzer (${seconds}s)"
     if ! "$build/fuzz/$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$scratch/$name-" \
         -print_final_stats=1 "$scratch/$name" 2>"$scratch/$name.log"; then
         tail -n 40 "$scratch/$name.log"
         status=1

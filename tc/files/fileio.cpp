@@ -138,6 +138,7 @@ public:
         // The start of a line that runs over the end of a block.
         QString carry;
         LineFlags carryFlags;
+        bool emptyTail = false; // the last block read, at a line's start, decoded to nothing
         for (;;) {
             const qint64 read = m_file.read(block, kBlockBytes);
             if (read <= 0) break;
@@ -148,6 +149,10 @@ public:
             }
             QString text = codec->toUnicode(block, n, &state);
             if (text.contains(QLatin1Char('\r'))) text.remove(QLatin1Char('\r'));
+            // Bytes read at a line's start that decode to nothing (a byte-order mark alone, a
+            // sequence cut by the end of the file) still make the stream return one empty line.
+            emptyTail = text.isEmpty() && carry.isEmpty();
+            if (text.isEmpty()) continue;
 
             const ushort* s = text.utf16();
             const QChar* chars = text.constData();
@@ -176,7 +181,7 @@ public:
             carry.append(chars + start, size - start);
             carryFlags.add(flags);
         }
-        if (!carry.isEmpty()) onLine(carry.constData(), carry.size(), carryFlags);
+        if (!carry.isEmpty() || emptyTail) onLine(carry.constData(), carry.size(), carryFlags);
     }
 
 private:
