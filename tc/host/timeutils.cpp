@@ -1,11 +1,8 @@
 #include <tc/host/timeutils.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
+#include <initializer_list>
 #include <limits>
-#include <memory>
-#include <string>
 
 namespace utils {
 
@@ -56,6 +53,9 @@ int64_t resolveLocal(int64_t local)
     int64_t after = 0;
     if (!offsetAt(local - kSettledDistance, before) || !offsetAt(local + kSettledDistance, after))
         return -1;
+    // No change of offset near `local`: its one reading (or, should two changes cancel out within
+    // the window, a gap read with the offset before it).
+    if (before == after) return local - before;
     int64_t best = kUnknown;
     for (const int64_t offset : {before, after}) {
         int64_t check = 0;
@@ -65,41 +65,6 @@ int64_t resolveLocal(int64_t local)
     // No instant reads as `local`: it lies in a gap and is read with the offset before the gap.
     return best != kUnknown ? best : local - before;
 }
-
-// Recent conversions of this thread, for the zone named by TZ when they were made. Data files
-// repeat the same few dates on millions of lines.
-struct Memo
-{
-    static constexpr int kSize = 4096;
-    struct Entry
-    {
-        int64_t local = kUnknown;
-        int64_t result = 0;
-    };
-
-    bool known = false;
-    bool tzSet = false;
-    std::string tz;
-    Entry entries[kSize];
-
-    // Forgets everything when TZ changed since the last call and has the C library read it again,
-    // as QDateTime does before its conversions.
-    void followZone()
-    {
-        const char* now = std::getenv("TZ");
-        if (known && (now != nullptr) == tzSet && (!now || tz == now)) return;
-        known = true;
-        tzSet = now != nullptr;
-        tz = now ? now : "";
-        for (Entry& e : entries)
-            e = Entry();
-#ifdef _WIN32
-        _tzset();
-#else
-        tzset();
-#endif
-    }
-};
 
 } // namespace
 
@@ -112,21 +77,7 @@ int64_t timeToSeconds(int year, int month, int day, int hour, int minute, int se
     const int64_t days = daysFromCivil(normYear, normMonth, 1) + (int64_t(day) - 1);
     const int64_t local =
         days * kSecondsPerDay + int64_t(hour) * 3600 + int64_t(minute) * 60 + int64_t(second);
-
-    thread_local std::unique_ptr<Memo> memo;
-    if (!memo) memo = std::make_unique<Memo>();
-    memo->followZone();
-    // Consecutive dates at midnight, what the client converts most, take consecutive entries.
-    const int64_t localDay = local >= 0 ? local / kSecondsPerDay : (local + 1) / kSecondsPerDay - 1;
-    const uint64_t secondOfDay = static_cast<uint64_t>(local - localDay * kSecondsPerDay);
-    Memo::Entry& entry =
-        memo->entries[(static_cast<uint64_t>(localDay) + secondOfDay * 0x9E3779B97F4A7C15ULL) &
-                      (Memo::kSize - 1)];
-    if (entry.local != local) {
-        entry.result = resolveLocal(local);
-        entry.local = local;
-    }
-    return entry.result;
+    return resolveLocal(local);
 }
 
 int64_t d8_datetimeToSecond(const int& date, const int& time)

@@ -7,15 +7,10 @@
 #include <QDate>
 #include <QDateTime>
 #include <QStringList>
-#include <QTime>
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
-#include <limits>
-#include <memory>
-#include <string>
 
 namespace TC {
 
@@ -90,63 +85,18 @@ bool localOffsetAt(int64_t t, int64_t& offset)
     return true;
 }
 
-// Whether the zone's offset stays the same from 30 hours before local day `day` begins to 30
-// hours after it ends, and that offset. Then every local time of the day has exactly one instant,
-// the one QDateTime gives; Qt's own reading of the day's midnight anchors the offset.
-bool measureDay(int year, int month, int dayOfMonth, int64_t day, int64_t& offset)
+// Whether the offset in force at local wall-clock time `local` (seconds from 1970-01-01 00:00
+// local) is the same 36 hours before and after it and at the instant it then names, and that
+// offset. Offsets lie within -12 h and +14 h, so `local` then has that one instant, the one
+// QDateTime gives.
+bool settledOffset(int64_t local, int64_t& offset)
 {
-    const QDateTime midnight(QDate(year, month, dayOfMonth), QTime(0, 0), Qt::LocalTime);
-    if (!midnight.isValid()) return false;
-    const int64_t t0 = midnight.toMSecsSinceEpoch() / 1000;
-    offset = day * kSecondsPerDay - t0;
-    for (int64_t t = t0 - 30 * 3600; t <= t0 + 54 * 3600; t += 3600) {
-        int64_t sampled = 0;
-        if (!localOffsetAt(t, sampled) || sampled != offset) return false;
-    }
-    return true;
-}
-
-// Days measured by this thread, for the zone named by TZ when they were measured. Data files
-// hold millions of bars on a few hundred days.
-struct DayMemo
-{
-    static constexpr int kSize = 4096;
-    struct Entry
-    {
-        int64_t day = std::numeric_limits<int64_t>::min();
-        int64_t offset = 0;
-        bool plain = false;
-    };
-
-    bool known = false;
-    bool tzSet = false;
-    std::string tz;
-    Entry entries[kSize];
-
-    void followZone()
-    {
-        const char* now = std::getenv("TZ");
-        if (known && (now != nullptr) == tzSet && (!now || tz == now)) return;
-        known = true;
-        tzSet = now != nullptr;
-        tz = now ? now : "";
-        for (Entry& e : entries)
-            e = Entry();
-    }
-};
-
-bool plainDayOffset(int year, int month, int dayOfMonth, int64_t day, int64_t& offset)
-{
-    thread_local std::unique_ptr<DayMemo> memo;
-    if (!memo) memo = std::make_unique<DayMemo>();
-    memo->followZone();
-    DayMemo::Entry& entry = memo->entries[day & (DayMemo::kSize - 1)];
-    if (entry.day != day) {
-        entry.plain = measureDay(year, month, dayOfMonth, day, entry.offset);
-        entry.day = day;
-    }
-    offset = entry.offset;
-    return entry.plain;
+    constexpr int64_t kSettledDistance = 36 * 3600;
+    int64_t after = 0;
+    int64_t atInstant = 0;
+    return localOffsetAt(local - kSettledDistance, offset) &&
+           localOffsetAt(local + kSettledDistance, after) && after == offset &&
+           localOffsetAt(local - offset, atInstant) && atInstant == offset;
 }
 
 int twoDigits(const QChar* p)
@@ -155,8 +105,8 @@ int twoDigits(const QChar* p)
 }
 
 // "yyyyMMdd hh:mm:ss" as QDateTime::fromString reads it, local time, then QDateTime::toTime_t as
-// an int. Valid date-times of 1970 to 2105 on plain days are computed here; every other text
-// goes to Qt.
+// an int. Valid date-times of 1971 to 2036 away from any change of the zone's offset are computed
+// here; every other text goes to Qt (which reads years from 2038 by the rules of a year before).
 int compactDateTime(const QString& text)
 {
     static constexpr char kShape[] = "00000000 00:00:00";
@@ -175,17 +125,16 @@ int compactDateTime(const QString& text)
     const int hour = twoDigits(p + 9);
     const int minute = twoDigits(p + 12);
     const int second = twoDigits(p + 15);
-    if (year < 1970 || year > 2105 || month < 1 || month > 12 || dayOfMonth < 1 ||
+    if (year < 1971 || year > 2036 || month < 1 || month > 12 || dayOfMonth < 1 ||
         dayOfMonth > QDate(year, month, 1).daysInMonth() || hour > 23 || minute > 59 || second > 59)
         return compactDateTimeViaQt(text);
 
-    const int64_t day = daysFromCivil(year, month, dayOfMonth);
+    const int64_t local = daysFromCivil(year, month, dayOfMonth) * kSecondsPerDay + hour * 3600 +
+                          minute * 60 + second;
     int64_t offset = 0;
-    if (!plainDayOffset(year, month, dayOfMonth, day, offset)) return compactDateTimeViaQt(text);
-    const int64_t t = day * kSecondsPerDay + hour * 3600 + minute * 60 + second - offset;
-    // toTime_t's range: 0 to 0xFFFFFFFE, anything else is uint(-1).
-    if (t < 0 || t >= 0xFFFFFFFFLL) return -1;
-    return static_cast<int>(static_cast<uint32_t>(t));
+    if (!settledOffset(local, offset)) return compactDateTimeViaQt(text);
+    // Within toTime_t's range, 0 to 0xFFFFFFFE, for these years.
+    return static_cast<int>(static_cast<uint32_t>(local - offset));
 }
 
 // The value of an ASCII digit, -1 for any other character.

@@ -15,8 +15,8 @@ namespace TC {
 // utils::timeToSeconds, fields not range-checked (a day that is not a number counts as 0);
 // eight characters, "20160503", through utils::d8_datetimeToSecond; "20160503 09:30:00", the
 // seconds of that local date-time as QDateTime gives them (-1 when not a valid date-time or
-// outside 1970 to 2106). Each thread keeps a note of the zone offsets of the days it has read
-// this way (about 100 KiB at most); the results never depend on it.
+// outside 1970 to 2106). Nothing is kept between calls; the zone is the one the C library holds
+// (a program that changes TZ calls tzset()).
 TCUTILS_EXPORT int parserDate(QString text);
 
 // Whether text is exactly a valid year-month-day date with "-" ("2016-2-29", "2016-02-29"):

@@ -108,14 +108,16 @@ TEST(ParserDate, AgreesWithThePlainForm)
             text += alphabet[static_cast<int>(rng() % alphabet.size())];
         ASSERT_EQ(TC::parserDate(text), TC::literal::parserDate(text)) << text.toStdString();
     }
-    // Compact date-times of every shape's neighbours: wrong fields, the edges of 1970 and 2106.
+    // Compact date-times of every shape's neighbours: wrong fields, the edges of 1970, 1971 to 2036
+    // and 2106.
     for (const char* text :
          {"20160503 09:30:00", "2016053 09:30:00",  "20160503 9:30:00",  "+0160503 09:30:00",
           "20160229 12:00:00", "20150229 12:00:00", "20161301 00:00:00", "20160431 00:00:00",
           "20160503 23:59:59", "20160503 23:60:00", "20160503 12:00:60", "19700101 00:00:00",
           "19700101 08:00:00", "19691231 23:59:59", "19700102 00:00:00", "21060207 06:28:14",
           "21060207 06:28:15", "21051231 23:59:59", "20380119 03:14:07", "20380119 11:14:08",
-          "20991231 23:59:59", "٢٠١٦0503 09:30:00", "20160503 09:30:00"})
+          "20991231 23:59:59", "٢٠١٦0503 09:30:00", "20160503 09:30:00", "19701231 23:59:59",
+          "19710101 00:00:00", "20361231 23:59:59", "20370101 00:00:00", "20370701 12:00:00"})
         EXPECT_EQ(TC::parserDate(QString::fromUtf8(text)),
                   TC::literal::parserDate(QString::fromUtf8(text)))
             << text;
