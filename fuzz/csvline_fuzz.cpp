@@ -4,6 +4,8 @@
 #include "literal/csvline.h"
 #include "parsing_fuzz_common.h"
 
+#include <QRegularExpression>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size > 4096) return 0;
@@ -11,8 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     QString fast = text, plain = text;
     TC::parserCsvLine(fast);
-    TC::literal::parserCsvLine(plain);
-    agree(fast == plain);
+    // The plain form multiplies once per count: a count of millions takes it seconds, while the
+    // library stops once the value can no longer change. Such lines are checked by the tests.
+    static const QRegularExpression hugeCount(QStringLiteral("E[+-]\\s*[+-]?0*[1-9]\\d{6}"));
+    if (!text.contains(hugeCount)) {
+        TC::literal::parserCsvLine(plain);
+        agree(fast == plain);
+    }
 
     QString line = text;
     QStringList fastFields{QStringLiteral("stale")}, plainFields;
