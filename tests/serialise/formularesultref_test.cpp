@@ -116,8 +116,8 @@ TEST(FormulaResultRef, RoundTripsAndAgreesWithTheSplitJoinForm)
         return t.isNull() ? QStringLiteral("") : t; // a null text reads back as an empty one
     };
     for (int i = 0; i < 20000; ++i) {
-        const ComposeFormulaResultRef r = ref(gen::number(rng), gen::number(rng), text(), text(),
-                                              text(), gen::number(rng), gen::number(rng));
+        ComposeFormulaResultRef r = ref(gen::number(rng), gen::number(rng), text(), text(), text(),
+                                        gen::number(rng), gen::number(rng));
         ASSERT_EQ(r.toString(), plain::refToString(r));
         ASSERT_EQ(r.getKey(), plain::refKey(r));
         ASSERT_TRUE(same(ComposeFormulaResultRef::genRef(r.toString()), r));
@@ -125,7 +125,7 @@ TEST(FormulaResultRef, RoundTripsAndAgreesWithTheSplitJoinForm)
         const QString hostile = gen::line(rng, QStringLiteral("___"));
         ASSERT_TRUE(same(ComposeFormulaResultRef::genRef(hostile), plain::genRef(hostile)))
             << hostile.toStdString();
-        const ComposeFormulaResultRef h = ref(0, 0, hostile, QString(), hostile.left(3), 0, 0);
+        ComposeFormulaResultRef h = ref(0, 0, hostile, QString(), hostile.left(3), 0, 0);
         ASSERT_EQ(h.toString(), plain::refToString(h));
         ASSERT_EQ(h.getKey(), plain::refKey(h));
     }

@@ -93,9 +93,9 @@ TEST(OrderParamSetting, RoundTripsAndAgreesWithTheSplitJoinForm)
     std::mt19937 rng(20240521);
     const auto text = [&rng] { return gen::utf8(gen::text(rng, gen::textPool(), 6)); };
     for (int i = 0; i < 20000; ++i) {
-        const COrderParamSetting s = setting(rng() % 2, text(), gen::number(rng), gen::number(rng),
-                                             text(), text(), gen::number(rng));
-        const std::string written = COrderParamSetting::toString(s);
+        COrderParamSetting s = setting(rng() % 2, text(), gen::number(rng), gen::number(rng),
+                                       text(), text(), gen::number(rng));
+        std::string written = COrderParamSetting::toString(s);
         ASSERT_EQ(written, plain::orderToString(s));
         const COrderParamSetting back = COrderParamSetting::toStruct(written);
         ASSERT_TRUE(back.flag == s.flag && back.text1 == s.text1 && back.number1 == s.number1 &&
@@ -108,7 +108,7 @@ TEST(OrderParamSetting, RoundTripsAndAgreesWithTheSplitJoinForm)
             hostile[rng() % hostile.size()] = "\xFF\x80\xE4\xED\xEF\xBB\xBF\xF4"[rng() % 8];
         ASSERT_EQ(reread(hostile), line(plain::orderToStruct(hostile)))
             << QByteArray::fromStdString(hostile).toHex().toStdString();
-        const COrderParamSetting h =
+        COrderParamSetting h =
             setting(false, hostile, 0, 0, hostile.substr(0, hostile.size() / 2), "", 1);
         ASSERT_EQ(COrderParamSetting::toString(h), plain::orderToString(h));
     }
