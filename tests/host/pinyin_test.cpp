@@ -175,79 +175,39 @@ TEST(Pinyin, FindsRealInstrumentsByInitialsAndFullPinyin)
     }
 }
 
-TEST(Pinyin, AcceptsEveryModernReading)
+// Where the match starts (-1: none). Partial spellings in general are checked against the plain
+// matcher below; these are the readings, initials and typing forms it does not generate.
+TEST(Pinyin, MatchesEveryReadingAndTypingFormWhereTheMatchStarts)
 {
-    // The exchanges' mechanical abbreviations and readings outside names.
-    EXPECT_EQ(test("浦发银行", "pfyx"), 0);
-    EXPECT_EQ(test("浦发银行", "pufayinxing"), 0);
-    EXPECT_EQ(test("长江证券", "zjzq"), 0);
-    EXPECT_EQ(test("长江证券", "zhangjiangzhengquan"), 0);
-    EXPECT_EQ(test("重庆啤酒", "zqpj"), 0);
-    EXPECT_EQ(test("中国重工", "zgcg"), 0);
-    EXPECT_EQ(test("厦门象屿", "shamen"), 0);
-    EXPECT_EQ(test("西藏药业", "xcyy"), 0);
-    EXPECT_EQ(test("乐视网", "yueshiwang"), 0);
-    EXPECT_EQ(test("三人行", "srh"), 0);
-}
-
-TEST(Pinyin, MatchesMixedAndPartlyTypedSpellings)
-{
-    EXPECT_EQ(test("浦发银行", "pfyinhang"), 0);
-    EXPECT_EQ(test("浦发银行", "pufayh"), 0);
-    EXPECT_EQ(test("浦发银行", "pufayin"), 0);
-    EXPECT_EQ(test("浦发银行", "pufayinh"), 0);
-    EXPECT_EQ(test("浦发银行", "pufay"), 0);
-    EXPECT_EQ(test("浦发银行", "pu"), 0);
-    EXPECT_EQ(test("中国平安", "zhgpa"), 0); // zh as the initial
-    EXPECT_EQ(test("中国平安", "zhongguopa"), 0);
-    // One syllable or two: xian is 西安 as well as 鲜.
-    EXPECT_EQ(test("西安银行", "xian"), 0);
-    EXPECT_EQ(test("西安银行", "xiany"), 0);
-    EXPECT_EQ(test("西安银行", "xa"), 0);
-    // Case, full-width letters and separators typed do not matter.
-    EXPECT_EQ(test("浦发银行", "PuFa YinHang"), 0);
-    EXPECT_EQ(test("浦发银行", "ＰＦＹＨ"), 0);
-    EXPECT_EQ(test("西安银行", "xi'an"), 0);
-    EXPECT_EQ(test("万科Ａ", "WKA"), 0);
-}
-
-TEST(Pinyin, ResultIsWhereTheMatchStarts)
-{
-    EXPECT_EQ(test("浦发银行", "yh"), 2);
-    EXPECT_EQ(test("浦发银行", "hang"), 3);
-    EXPECT_EQ(test("浦发银行", "yinhan"), 2);
-    EXPECT_EQ(test("*ST康美", "km"), 2); // punctuation does not count
-    EXPECT_EQ(test("沪深300ETF", "300"), 2);
-    EXPECT_EQ(test("沪深300ETF", "0etf"), 4);
-    EXPECT_EQ(test("中国中铁", "zt"), 2);
-    EXPECT_EQ(test("中国中铁", "zg"), 0);
-    // The earliest start wins, even when a later one is shorter to spell.
-    EXPECT_EQ(test("长安长", "changanc"), 0);
-    EXPECT_EQ(test("长长安", "changan"), 1);
-}
-
-TEST(Pinyin, RejectsSkippedCharactersAndStartsInsideASyllable)
-{
-    const char* const notMatching[] = {
-        "pfh",          // 银 skipped
-        "pyh",          // 发 skipped
-        "pfyhx",        // past the end
-        "pufayinhangg", // past the end
-        "ufa",          // inside 浦
-        "ang",          // inside 行
-        "puafa",        // a syllable no reading has
-        "pufyinhangs",
-        "pufayihang", // part of 银 followed by 行
-        "zhonguo",
+    // clang-format off
+    const struct { const char* name; const char* typed; int at; } cases[] = {
+        // The exchanges' mechanical abbreviations and readings outside names.
+        {"浦发银行", "pfyx", 0}, {"浦发银行", "pufayinxing", 0}, {"长江证券", "zjzq", 0},
+        {"长江证券", "zhangjiangzhengquan", 0}, {"重庆啤酒", "zqpj", 0}, {"中国重工", "zgcg", 0},
+        {"厦门象屿", "shamen", 0}, {"西藏药业", "xcyy", 0}, {"乐视网", "yueshiwang", 0},
+        {"三人行", "srh", 0},
+        // zh as the initial; one syllable or two: xian is 西安 as well as 鲜.
+        {"中国平安", "zhgpa", 0}, {"西安银行", "xian", 0}, {"西安银行", "xiany", 0},
+        {"西安银行", "xa", 0},
+        // Case, full-width letters and separators typed do not matter.
+        {"浦发银行", "PuFa YinHang", 0}, {"浦发银行", "ＰＦＹＨ", 0}, {"西安银行", "xi'an", 0},
+        {"万科Ａ", "WKA", 0},
+        // Later starts; punctuation does not count.
+        {"浦发银行", "hang", 3}, {"浦发银行", "yinhan", 2}, {"*ST康美", "km", 2},
+        {"沪深300ETF", "300", 2}, {"沪深300ETF", "0etf", 4}, {"中国中铁", "zt", 2},
+        // The earliest start wins, even when a later one is shorter to spell.
+        {"长安长", "changanc", 0}, {"长长安", "changan", 1},
+        // Skipped characters, past the end, starts inside a syllable, syllables no reading has.
+        {"浦发银行", "pfh", -1}, {"浦发银行", "pyh", -1}, {"浦发银行", "pfyhx", -1},
+        {"浦发银行", "pufayinhangg", -1}, {"浦发银行", "ufa", -1}, {"浦发银行", "ang", -1},
+        {"浦发银行", "puafa", -1}, {"浦发银行", "pufayihang", -1}, {"中国平安", "zhonguo", -1},
+        {"中国平安", "zgpingg", -1}, {"沪深300ETF", "hs30etf", -1}, {"沪深300ETF", "hs300tf", -1},
+        // A character without a reading is never skipped.
+        {"兙业", "y", 1}, {"乐兙业", "ly", -1},
     };
-    for (const char* typed : notMatching)
-        EXPECT_EQ(test("浦发银行", typed), -1) << typed;
-    EXPECT_EQ(test("中国平安", "zhonguo"), -1);
-    EXPECT_EQ(test("中国平安", "zgpingg"), -1);
-    EXPECT_EQ(test("沪深300ETF", "hs30etf"), -1);
-    EXPECT_EQ(test("沪深300ETF", "hs300tf"), -1);
-    EXPECT_EQ(test("兙业", "y"), 1);
-    EXPECT_EQ(test("乐兙业", "ly"), -1); // no reading: not to be skipped either
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(test(c.name, c.typed), c.at) << c.name << " " << c.typed;
 }
 
 TEST(Pinyin, RefusesInputThatCannotMatchAndSurvivesHostileForms)

@@ -40,7 +40,6 @@ protected:
 
 TEST_F(TypeCentre, MatchesRangesAsTextsOfEqualLengthAndPatterns)
 {
-    EXPECT_EQ(centre(), utils::CSingletonT<StockTypeCenter>::instance());
     centre()->clear();
     EXPECT_FALSE(centre()->isTypedStock(100003, "SH", "600000"));
     centre()->addRange(7, "SH", "600000", "600999");
@@ -111,8 +110,7 @@ TEST_F(TypeCentre, LoadsTablesAndReportsTheFirstBadLine)
     EXPECT_TRUE(centre()->isTypedStock(100003, "SH", "600123") &&
                 centre()->isTypedStock(5, "SH", "600123"));
     EXPECT_TRUE(centre()->isTypedOptionStock(100051, "ZFO", "SR601C6000"));
-    EXPECT_TRUE(centre()->isTypedStock(-2, "X", "12"));
-    EXPECT_FALSE(centre()->isTypedStock(-2, "X", "13"));
+    EXPECT_TRUE(centre()->isTypedStock(-2, "X", "12") && !centre()->isTypedStock(-2, "X", "13"));
     // The new table replaced the shipped one.
     EXPECT_FALSE(centre()->isTypedStock(100003, "SZ", "000001"));
 
@@ -154,7 +152,7 @@ TEST(UserConfig, IsNullUntilSetAndAnswersForItsMarkets)
     TC::CUserConfig user;
     user.setLevel2Markets({"SH", "HK"});
     TC::setUserConfig(&user);
-    ASSERT_EQ(TC::getUserConfig(), &user);
+    EXPECT_EQ(TC::getUserConfig(), &user);
     EXPECT_TRUE(user.isLevel2User("SH") && user.isLevel2User("HK"));
     EXPECT_FALSE(user.isLevel2User("SZ") || user.isLevel2User("sh") || user.isLevel2User(""));
     user.setLevel2Markets({});

@@ -13,9 +13,6 @@ using namespace TC;
 TEST(MarketCatalogue, HoldsFifteenMarketsInKeyOrder)
 {
     const QMap<QString, QString> map = getMarketNameMap();
-    ASSERT_EQ(map.size(), 15);
-    EXPECT_EQ(map.firstKey(), QStringLiteral("BKZS"));
-    EXPECT_EQ(map.lastKey(), QStringLiteral("ZF"));
     EXPECT_EQ(map.keys(), QStringList({"BKZS", "DF", "GI", "HGT", "HK", "IF", "INE", "LSE", "OF",
                                        "SF", "SGT", "SH", "SHO", "SZ", "ZF"}));
     // Every name is unique and maps back to its code.
@@ -35,17 +32,15 @@ TEST(MarketCatalogue, LooksUpNamesExactly)
     EXPECT_EQ(getNameByMarket(QStringLiteral("SZ")), QStringLiteral("深圳证劵交易所(SZSE)"));
     EXPECT_EQ(getNameByMarket(QStringLiteral("OF")), QStringLiteral("开放式基金(OEF)"));
     EXPECT_EQ(getNameByMarket(QStringLiteral("ZF")), QStringLiteral("郑州期货交易所(CZCE)"));
-    for (const char* unknown : {"SZO", "sh", "", "SH ", "DCE"})
-        EXPECT_TRUE(getNameByMarket(QLatin1String(unknown)).isEmpty()) << unknown;
-    EXPECT_TRUE(getNameByMarket(QString()).isEmpty());
+    for (const QString& unknown : {QString(), QStringLiteral("SZO"), QStringLiteral("sh"),
+                                   QStringLiteral("SH "), QStringLiteral("DCE")})
+        EXPECT_TRUE(getNameByMarket(unknown).isEmpty()) << unknown.toStdString();
 
     EXPECT_EQ(getMarketByName(QStringLiteral("能源中心(INE)")), QStringLiteral("INE"));
     EXPECT_EQ(getMarketByName(QStringLiteral("上海证券交易所(SSE)")), QStringLiteral("SH"));
-    EXPECT_TRUE(getMarketByName(QStringLiteral("INE")).isNull());
-    EXPECT_TRUE(getMarketByName(QStringLiteral("上海证券交易所")).isNull());
     // The Shenzhen name is written with 劵, not 券.
-    EXPECT_TRUE(getMarketByName(QStringLiteral("深圳证券交易所(SZSE)")).isNull());
-    EXPECT_TRUE(getMarketByName(QString()).isNull());
+    for (const char* unknown : {"", "INE", "上海证券交易所", "深圳证券交易所(SZSE)"})
+        EXPECT_TRUE(getMarketByName(QString::fromUtf8(unknown)).isNull()) << unknown;
 }
 
 TEST(MarketCatalogue, RanksTheSixMainMarketsFirst)
@@ -56,13 +51,12 @@ TEST(MarketCatalogue, RanksTheSixMainMarketsFirst)
     for (const char* unranked : {"DCE", "SHFE", "INE", "HK", "sh", "", "SH ", "SHO"})
         EXPECT_EQ(getMarketOrder(QLatin1String(unranked)), std::numeric_limits<int>::max())
             << unranked;
-    EXPECT_EQ(getMarketOrder(QString()), std::numeric_limits<int>::max());
 }
 
 TEST(MarketCatalogue, AdjustsCodesToSixCharacters)
 {
     const std::pair<QString, QString> cases[] = {
-        {"600000", "600000"}, {"1", "000001"}, {"", "000000"}, {"AB", "0000AB"},
+        {"600000", "600000"},  {"1", "000001"},      {"", "000000"},       {"AB", "0000AB"},
         {"1234567", "234567"}, {"浦发", "0000浦发"}, {QString(), "000000"}};
     for (const auto& [in, out] : cases) {
         QString code = in;
@@ -95,14 +89,8 @@ TEST(NightTrading, NeedsAProductAndACommodityExchange)
     auto night = [](const char* market, const char* code) {
         return CStockDetail(QLatin1String(market), QLatin1String(code), QString()).hasNightQuoter();
     };
-    EXPECT_TRUE(night("SF", "cu2405"));
-    EXPECT_TRUE(night("SF", "CU2405"));
-    EXPECT_TRUE(night("SHFE", "au2406"));
-    EXPECT_TRUE(night("DF", "al2405"));
-    EXPECT_TRUE(night("ZF", "xpb1"));
-    EXPECT_FALSE(night("INE", "au2406"));
-    EXPECT_FALSE(night("IF", "ag2406"));
-    EXPECT_FALSE(night("SF", "rb2405"));
-    EXPECT_FALSE(night("sf", "cu2405"));
-    EXPECT_FALSE(night("", ""));
+    EXPECT_TRUE(night("SF", "cu2405") && night("SF", "CU2405") && night("SHFE", "au2406") &&
+                night("DF", "al2405") && night("ZF", "xpb1"));
+    EXPECT_FALSE(night("INE", "au2406") || night("IF", "ag2406") || night("SF", "rb2405") ||
+                 night("sf", "cu2405") || night("", ""));
 }

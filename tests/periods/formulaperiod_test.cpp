@@ -31,10 +31,8 @@ TEST(FormulaPeriod, ConvertsBetweenIndexesAndValues)
 
 TEST(FormulaPeriod, IndexesWrapForEveryInt)
 {
-    EXPECT_EQ(getPeriod(17), Period1Min);
-    EXPECT_EQ(getPeriod(-1), Period1Min);
-    EXPECT_EQ(getPeriod(-2), PeriodTick);
-    EXPECT_EQ(getPeriod(-17), Period3Min);
+    EXPECT_TRUE(getPeriod(17) == Period1Min && getPeriod(-1) == Period1Min);
+    EXPECT_TRUE(getPeriod(-2) == PeriodTick && getPeriod(-17) == Period3Min);
     // INT_MIN + 2^64 = 2^64 - 2^31 leaves 9 modulo 17; INT_MAX leaves 8.
     EXPECT_EQ(getPeriod(INT_MIN), PeriodMonth);
     EXPECT_EQ(getPeriod(INT_MAX), PeriodWeek);
@@ -58,9 +56,8 @@ TEST(FormulaPeriod, ExtendedListEndsWithTicksThenTheOpenTail)
     EXPECT_EQ(getExtendPeriod(8), PeriodTick);
     for (const int i : {9, 17, 1000, INT_MAX})
         EXPECT_EQ(getExtendPeriod(i), 86401) << i;
-    EXPECT_EQ(getExtendPeriod(-1), Period1Min);
-    EXPECT_EQ(getExtendPeriod(-2), PeriodTick);
-    EXPECT_EQ(getExtendPeriod(INT_MIN), PeriodMonth);
+    EXPECT_TRUE(getExtendPeriod(-1) == Period1Min && getExtendPeriod(-2) == PeriodTick &&
+                getExtendPeriod(INT_MIN) == PeriodMonth);
 }
 
 TEST(FormulaPeriod, NamesAreTheSourceTextsWithoutATranslator)

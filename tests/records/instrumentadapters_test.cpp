@@ -29,8 +29,7 @@ TEST(DetailAdapters, ReadTheRecordOrGiveTheDefaultsOfANullOne)
     const std::shared_ptr<ttservice::CInstrumentDetail> none;
     EXPECT_TRUE(getDetailMarket(none).empty() && getDetailCode(none).empty());
     EXPECT_TRUE(getDetailKey(none).empty() && getDetailKey2(none).empty());
-    EXPECT_EQ(getDetailLastClose(none), kMax);
-    EXPECT_EQ(getDetailPriceTick(none), kMax);
+    EXPECT_TRUE(getDetailLastClose(none) == kMax && getDetailPriceTick(none) == kMax);
     for (const QString& s : {getDetailQsMarket(none), getDetailQsCode(none), getDetailQsName(none),
                              getDetailQsKey(none)})
         EXPECT_TRUE(s.isEmpty() && !s.isNull());
@@ -40,11 +39,9 @@ TEST(DetailAdapters, ReadTheRecordOrGiveTheDefaultsOfANullOne)
     d->priceTick = 0.01;
     const CStockInfo info(QStringLiteral("SH"), QStringLiteral("600000"), {});
     EXPECT_EQ(getDetailKey(d), utils::vkStockKey("SH", "600000"));
-    EXPECT_EQ(getDetailKey2(d), "SH.600000");
     EXPECT_EQ(QString::fromStdString(getDetailKey2(d)), info.key2());
     EXPECT_EQ(getDetailQsKey(d), info.key());
-    EXPECT_EQ(getDetailLastClose(d), 7.25);
-    EXPECT_EQ(getDetailPriceTick(d), 0.01);
+    EXPECT_TRUE(getDetailLastClose(d) == 7.25 && getDetailPriceTick(d) == 0.01);
 }
 
 TEST(IndexDetail2Detail, CopiesTheIdentityAndPriceFields)

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <type_traits>
 
 using namespace TC;
 
@@ -81,28 +80,21 @@ TEST(StockInfo, PointerLessThanIgnoresNamesAndTakesNullAsLess)
 
 TEST(StockDetail, DefaultsMarkMissingPrices)
 {
+    constexpr double kMissing = std::numeric_limits<double>::max();
     const CStockDetail d;
-    EXPECT_EQ(d.lastClose, std::numeric_limits<double>::max());
-    EXPECT_EQ(d.auxPrice, std::numeric_limits<double>::max());
-    EXPECT_EQ(d.priceTick, std::numeric_limits<double>::max());
+    EXPECT_TRUE(d.lastClose == kMissing && d.auxPrice == kMissing && d.priceTick == kMissing);
     EXPECT_EQ(d.auxNumber, 2147483647);
     EXPECT_TRUE(d.auxText.isNull());
 
     const CIndexDetail i(QStringLiteral("BKZS"), QStringLiteral("880001"), QStringLiteral("板块"));
-    EXPECT_EQ(i.market, QStringLiteral("BKZS"));
-    EXPECT_EQ(i.lastClose, std::numeric_limits<double>::max());
+    EXPECT_EQ(i.lastClose, kMissing);
     EXPECT_EQ(i.baseTime, 1262338200000LL);
     EXPECT_EQ(i.baseValue, 100.0);
-    EXPECT_EQ(i.setting1, 0);
     EXPECT_EQ(i.setting2, 60);
-    EXPECT_EQ(i.setting4, 0);
-    EXPECT_EQ(i.setting5, 0);
-    EXPECT_FALSE(i.extraFlag);
-    EXPECT_TRUE(i.textList.isEmpty() && i.valueVector.isEmpty() && i.numberList.isEmpty());
 
     ASSERT_TRUE(CStockDetail::g_cstockdetail);
     EXPECT_TRUE(CStockDetail::g_cstockdetail->market.isNull());
-    EXPECT_EQ(CStockDetail::g_cstockdetail->lastClose, std::numeric_limits<double>::max());
+    EXPECT_EQ(CStockDetail::g_cstockdetail->lastClose, kMissing);
 }
 
 TEST(StockDetail, EqualityIgnoresMarketCaseButLessThanDoesNot)
@@ -125,59 +117,39 @@ TEST(StockDetail, EqualityIgnoresMarketCaseButLessThanDoesNot)
     EXPECT_TRUE(CStockDetail(QStringLiteral("HK"), QStringLiteral("9"), {}) < upper);
 }
 
-TEST(StockDetail, MovingCopies)
+// A stock record's move copies; an index record's move empties its containers, keeps the rest.
+TEST(StockDetail, MovingCopiesButAnIndexMoveEmptiesItsContainers)
 {
-    static_assert(std::is_move_constructible_v<CStockDetail>);
     CStockDetail src(QStringLiteral("SH"), QStringLiteral("600000"), QStringLiteral("浦发银行"));
     src.auxText = QStringLiteral("note");
     src.lastClose = 9.5;
-    CStockDetail moved(std::move(src));
-    EXPECT_EQ(src.code, QStringLiteral("600000")); // NOLINT(bugprone-use-after-move)
-    EXPECT_EQ(src.auxText, QStringLiteral("note"));
-    EXPECT_EQ(moved.lastClose, 9.5);
-
     CStockDetail target;
-    target = std::move(moved);
-    EXPECT_EQ(moved.name, QStringLiteral("浦发银行")); // NOLINT(bugprone-use-after-move)
-    EXPECT_EQ(target.name, QStringLiteral("浦发银行"));
-}
-
-TEST(IndexDetail, MoveEmptiesTheContainersButKeepsTheIdentity)
-{
-    CIndexDetail src(QStringLiteral("SH"), QStringLiteral("000001"), QStringLiteral("上证指数"));
-    src.textList = QStringList{QStringLiteral("a"), QStringLiteral("b")};
-    src.valueVector = {1.0f, 2.0f};
-    src.numberList = {3.0};
-    src.extraText1 = QStringLiteral("t1");
-    src.baseValue = 1000.0;
-    src.setting3 = 7;
-
-    const CIndexDetail copy(src);
-    EXPECT_EQ(copy.textList, src.textList);
-    EXPECT_EQ(copy.setting3, 7);
-
-    CIndexDetail moved(std::move(src));
+    target = CStockDetail(std::move(src));
     // NOLINTBEGIN(bugprone-use-after-move)
-    EXPECT_EQ(src.market, QStringLiteral("SH"));
-    EXPECT_EQ(src.code, QStringLiteral("000001"));
-    EXPECT_EQ(src.name, QStringLiteral("上证指数"));
-    EXPECT_TRUE(src.textList.isEmpty());
-    EXPECT_TRUE(src.valueVector.isEmpty());
-    EXPECT_TRUE(src.numberList.isEmpty());
-    EXPECT_EQ(src.baseValue, 1000.0);
-    EXPECT_EQ(moved.textList.size(), 2);
-    EXPECT_EQ(moved.valueVector.size(), 2);
-    EXPECT_EQ(moved.extraText1, QStringLiteral("t1"));
+    EXPECT_TRUE(src.code == QStringLiteral("600000") && src.auxText == QStringLiteral("note"));
+    EXPECT_TRUE(target.name == QStringLiteral("浦发银行") && target.lastClose == 9.5);
 
+    CIndexDetail index(QStringLiteral("SH"), QStringLiteral("000001"), QStringLiteral("上证指数"));
+    index.textList = QStringList{QStringLiteral("a"), QStringLiteral("b")};
+    index.valueVector = {1.0f, 2.0f};
+    index.numberList = {3.0};
+    index.extraText1 = QStringLiteral("t1");
+    index.baseValue = 1000.0;
+    EXPECT_EQ(CIndexDetail(index).textList, index.textList);
+    CIndexDetail moved(std::move(index));
     CIndexDetail assigned;
     assigned.textList = QStringList{QStringLiteral("old")};
     assigned = std::move(moved);
-    EXPECT_EQ(assigned.textList.size(), 2);
-    EXPECT_EQ(assigned.name, QStringLiteral("上证指数"));
-    EXPECT_EQ(moved.name, QStringLiteral("上证指数"));
-    EXPECT_TRUE(moved.textList.isEmpty());
-    EXPECT_TRUE(moved.numberList.isEmpty());
+    for (const CIndexDetail* from : {&index, &moved}) {
+        EXPECT_TRUE(from->market == QStringLiteral("SH") &&
+                    from->name == QStringLiteral("上证指数"));
+        EXPECT_TRUE(from->textList.isEmpty() && from->valueVector.isEmpty() &&
+                    from->numberList.isEmpty());
+        EXPECT_EQ(from->baseValue, 1000.0);
+    }
     // NOLINTEND(bugprone-use-after-move)
+    EXPECT_TRUE(assigned.textList.size() == 2 && assigned.valueVector.size() == 2);
+    EXPECT_EQ(assigned.extraText1, QStringLiteral("t1"));
 }
 
 TEST(StockInfo, SortingManyRecordsIsConsistent)

@@ -7,6 +7,7 @@
 
 #include <QTextCodec>
 
+#include <array>
 #include <type_traits>
 #include <utility>
 
@@ -34,36 +35,29 @@ CStockInfoWithPy withNumbers(const char* name)
     return s;
 }
 
-void expectNumbers(const CStockInfoWithPy& s, int m1, int m2, int m3, int m4, int extra)
+std::array<int, 5> numbers(const CStockInfoWithPy& s)
 {
-    EXPECT_EQ(s.matchInfo1, m1);
-    EXPECT_EQ(s.matchInfo2, m2);
-    EXPECT_EQ(s.matchInfo3, m3);
-    EXPECT_EQ(s.matchInfo4, m4);
-    EXPECT_EQ(s.extraInt, extra);
+    return {s.matchInfo1, s.matchInfo2, s.matchInfo3, s.matchInfo4, s.extraInt};
 }
+
+using Numbers = std::array<int, 5>;
+const Numbers kUnmatched{-1, -1, -1, -1, 0};
+const Numbers kSet{1, 2, 3, 4, 5};
 
 } // namespace
 
-TEST(StockInfoWithPy, DefaultHasNoPinyinAndNoMatchInformation)
-{
-    const CStockInfoWithPy s;
-    EXPECT_TRUE(s.market.isNull() && s.code.isNull() && s.name.isNull());
-    EXPECT_TRUE(s.pyList.empty());
-    expectNumbers(s, -1, -1, -1, -1, 0);
-    static_assert(std::is_base_of_v<CStockInfo, CStockInfoWithPy>);
-}
-
 TEST(StockInfoWithPy, BuiltFromAStockInfoHoldsTheHostFormsOfItsName)
 {
+    const CStockInfoWithPy none;
+    EXPECT_TRUE(none.name.isNull() && none.pyList.empty());
+    EXPECT_EQ(numbers(none), kUnmatched);
+
     const CStockInfo info(QStringLiteral("SZ"), QStringLiteral("000002"), QStringLiteral("万科Ａ"));
     const CStockInfoWithPy s(info);
-    EXPECT_EQ(s.market, info.market);
-    EXPECT_EQ(s.code, info.code);
-    EXPECT_EQ(s.name, info.name);
+    EXPECT_TRUE(s.market == info.market && s.code == info.code && s.name == info.name);
     EXPECT_EQ(s.pyList, hostForms(info.name));
     EXPECT_EQ(s.pyList.at(0), "wka");
-    expectNumbers(s, -1, -1, -1, -1, 0);
+    EXPECT_EQ(numbers(s), kUnmatched);
 
     // The name goes to the host in the local code page, whatever that is.
     QTextCodec* const saved = QTextCodec::codecForLocale();
@@ -80,48 +74,37 @@ TEST(StockInfoWithPy, BuiltFromAStockInfoHoldsTheHostFormsOfItsName)
     EXPECT_EQ(renamed.pyList, hostForms(QStringLiteral("浦发银行")));
 }
 
-TEST(StockInfoWithPy, CopiesEveryFieldAndMovesTextsAndList)
+TEST(StockInfoWithPy, CopiesEveryFieldMovesTextsAndListAndResetKeepsExtraInt)
 {
     const CStockInfoWithPy original = withNumbers("长江证券");
-    CStockInfoWithPy copy(original);
-    EXPECT_EQ(copy.name, original.name);
-    EXPECT_EQ(copy.pyList, original.pyList);
-    expectNumbers(copy, 1, 2, 3, 4, 5);
     CStockInfoWithPy assigned;
     assigned = original;
-    EXPECT_EQ(assigned.pyList, original.pyList);
-    expectNumbers(assigned, 1, 2, 3, 4, 5);
+    for (const CStockInfoWithPy& copy : {CStockInfoWithPy(original), assigned}) {
+        EXPECT_TRUE(copy.name == original.name && copy.pyList == original.pyList);
+        EXPECT_EQ(numbers(copy), kSet);
+    }
 
     CStockInfoWithPy source = withNumbers("长江证券");
-    CStockInfoWithPy moved(std::move(source));
-    EXPECT_EQ(moved.name, QStringLiteral("长江证券"));
-    EXPECT_EQ(moved.pyList, original.pyList);
-    expectNumbers(moved, 1, 2, 3, 4, 5);
-    EXPECT_TRUE(source.pyList.empty());
-    expectNumbers(source, 1, 2, 3, 4, 5);
-
     CStockInfoWithPy target = withNumbers("浦发银行");
     target.extraInt = 9;
-    CStockInfoWithPy from = withNumbers("长江证券");
-    from.matchInfo2 = 7;
-    target = std::move(from);
+    CStockInfoWithPy moved(std::move(source));
+    moved.matchInfo2 = 7;
+    target = std::move(moved);
     EXPECT_EQ(target.name, QStringLiteral("长江证券"));
     EXPECT_EQ(target.pyList, original.pyList);
-    expectNumbers(target, 1, 7, 3, 4, 5);
-    EXPECT_TRUE(from.pyList.empty());
-    expectNumbers(from, 1, 7, 3, 4, 5);
+    EXPECT_EQ(numbers(target), (Numbers{1, 7, 3, 4, 5}));
+    // NOLINTBEGIN(bugprone-use-after-move)
+    EXPECT_TRUE(source.pyList.empty() && moved.pyList.empty());
+    EXPECT_EQ(numbers(source), kSet);
+    EXPECT_EQ(numbers(moved), (Numbers{1, 7, 3, 4, 5}));
+    // NOLINTEND(bugprone-use-after-move)
     static_assert(std::is_nothrow_move_constructible_v<CStockInfoWithPy>);
     static_assert(std::is_nothrow_move_assignable_v<CStockInfoWithPy>);
-}
 
-TEST(StockInfoWithPy, ResetMatchInfoKeepsExtraIntTextsAndList)
-{
-    CStockInfoWithPy s = withNumbers("沪铜");
-    const auto forms = s.pyList;
-    s.resetMatchInfo();
-    expectNumbers(s, -1, -1, -1, -1, 5);
-    EXPECT_EQ(s.name, QStringLiteral("沪铜"));
-    EXPECT_EQ(s.pyList, forms);
+    target.resetMatchInfo();
+    EXPECT_EQ(numbers(target), (Numbers{-1, -1, -1, -1, 5}));
+    EXPECT_EQ(target.name, QStringLiteral("长江证券"));
+    EXPECT_EQ(target.pyList, original.pyList);
 }
 
 TEST(IsInByPy, IsTrueExactlyWhenTheHostFindsAMatch)
