@@ -7,3 +7,9 @@ if(TCUTILS_SANITIZE)
         -fno-sanitize-recover=all)
     add_link_options(-fsanitize=${TCUTILS_SANITIZE})
 endif()
+
+# A fuzz build instruments the library for coverage as well, so that libFuzzer is guided by the
+# branches of the code under test, not only by those of the fuzz targets.
+if(TCUTILS_BUILD_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
