@@ -1,12 +1,15 @@
 #pragma once
 
-// Splits a fuzzer's bytes into pieces at NUL bytes, so one input drives several arguments.
+// Helpers that turn a fuzzer's bytes into arguments.
+
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+// Splits the bytes into pieces at NUL bytes, so one input drives several arguments.
 inline std::vector<std::string> fuzzPieces(const uint8_t* data, size_t size, size_t count)
 {
     std::vector<std::string> pieces(count);
@@ -18,4 +21,17 @@ inline std::vector<std::string> fuzzPieces(const uint8_t* data, size_t size, siz
             pieces[piece].push_back(static_cast<char>(data[i]));
     }
     return pieces;
+}
+
+// Text from a fuzzer's bytes: UTF-8, or, after a leading 0xFE byte (never in UTF-8), raw UTF-16
+// units little-endian, so that lone surrogates and every other unit reach the code under test.
+inline QString fuzzText(const uint8_t* data, size_t size)
+{
+    if (size > 0 && data[0] == 0xFE) {
+        QString text;
+        for (size_t i = 1; i + 1 < size; i += 2)
+            text.append(QChar(static_cast<ushort>(data[i] | (data[i + 1] << 8))));
+        return text;
+    }
+    return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<int>(size));
 }

@@ -15,7 +15,8 @@ namespace TC {
 // market followed by the code (SH600000). Its name is market followed by code; every other member
 // keeps the host's default. Any text is accepted: "" gives empty market, code and name. Characters
 // are counted in UTF-16 units, so a character beyond U+FFFF at the cut of "MMcode" is split, and
-// its halves encode as '?' in market and code while name keeps it whole.
+// its halves encode as '?' in market and code while name keeps it whole; so do the lone halves of
+// a pair on either side of the '_' of malformed text, which join in name.
 TCUTILS_EXPORT std::shared_ptr<ttservice::CInstrumentDetail> getNoCodeStock(const QString& text);
 
 } // namespace TC

@@ -1,6 +1,7 @@
 #include <tc/host/pinyin.h>
 
 #include "common/printers.h"
+#include "pinyin_plain.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,6 @@
 #include <QStringList>
 #include <QTextCodec>
 
-#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
@@ -262,39 +262,6 @@ TEST(Pinyin, DecodesTheLocalCodePage)
     EXPECT_EQ(r, 0);
 }
 
-namespace {
-
-// The plain form of the matcher: tries every way to spell the characters from every start.
-int plainTestPy(const std::string& every, const std::string& typed)
-{
-    std::vector<std::vector<std::string>> units;
-    for (const QString& unit : QString::fromStdString(every).split(QLatin1Char(' '))) {
-        units.emplace_back();
-        for (const QString& r : unit.split(QLatin1Char('/')))
-            units.back().push_back(r.toLower().toStdString());
-    }
-    const int n = static_cast<int>(typed.size());
-    std::function<bool(size_t, int)> spells = [&](size_t j, int p) {
-        if (j == units.size()) return false;
-        for (const std::string& r : units[j]) {
-            const int len = static_cast<int>(r.size());
-            for (int k = 1; k <= len && p + k <= n && r[k - 1] == typed[p + k - 1]; ++k) {
-                if (p + k == n) return true;
-                const bool zhChSh =
-                    k == 2 && r[1] == 'h' && std::string("zcs").find(r[0]) != std::string::npos;
-                if ((k == 1 || k == len || zhChSh) && spells(j + 1, p + k)) return true;
-            }
-        }
-        return false;
-    };
-    for (size_t i = 0; i < units.size(); ++i) {
-        if (spells(i, 0)) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-} // namespace
-
 TEST(Pinyin, AgreesWithThePlainMatcher)
 {
     std::mt19937 rng(11);
@@ -315,7 +282,7 @@ TEST(Pinyin, AgreesWithThePlainMatcher)
         if (rng() % 5 == 0)
             typed.insert(rng() % (typed.size() + 1), 1, static_cast<char>('a' + rng() % 26));
         if (typed.empty()) continue;
-        const int expected = plainTestPy(forms[2], typed);
+        const int expected = plain::testPy(forms[2], typed);
         EXPECT_EQ(KD::testPy(forms, typed), expected) << r.name << " " << typed;
         // The filter form only passes over names, never changes an answer.
         EXPECT_EQ(KD::testPy({forms[0], forms[1], forms[2]}, typed), expected);

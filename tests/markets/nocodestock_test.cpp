@@ -30,6 +30,12 @@ TEST(NoCodeStock, SplitsMarketAndCode)
          "A?", "?B",
          "A\xF0\x9F\x98\x80"
          "B"},
+        // Lone halves on either side of '_' join in the name.
+        {QString::fromUtf16(u"A\xD83D_\xDE00"
+                            u"B"),
+         "A?", "?B",
+         "A\xF0\x9F\x98\x80"
+         "B"},
     };
     for (const Case& c : cases) {
         const auto d = getNoCodeStock(c.text);
