@@ -1,5 +1,6 @@
 #include <tc/parsing/dates.h>
 
+#include <tc/host/localclock_p.h>
 #include <tc/host/timeseq.h>
 #include <tc/host/timeutils.h>
 #include <tc/parsing/numberconversions_p.h>
@@ -16,7 +17,9 @@ namespace TC {
 
 namespace {
 
-constexpr int64_t kSecondsPerDay = 86400;
+using utils::detail::daysFromCivil;
+using utils::detail::kSecondsPerDay;
+using utils::detail::localOffsetAt;
 
 // The low 32 bits of a host seconds count.
 int low32(int64_t seconds)
@@ -59,39 +62,13 @@ int compactDateTimeViaQt(const QString& text)
         QDateTime::fromString(text, QStringLiteral("yyyyMMdd hh:mm:ss")).toTime_t());
 }
 
-// Days from 1970-01-01 to year-month-day of the Gregorian calendar (month 1 to 12).
-int64_t daysFromCivil(int64_t year, int month, int day)
-{
-    year -= month <= 2;
-    const int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const int64_t yearOfEra = year - era * 400;
-    const int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    return era * 146097 + yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear - 719468;
-}
-
-// The C library's local wall-clock reading of instant t minus t: the local time QDateTime uses.
-bool localOffsetAt(int64_t t, int64_t& offset)
-{
-    const time_t instant = static_cast<time_t>(t);
-    struct tm fields;
-#ifdef _WIN32
-    if (localtime_s(&fields, &instant) != 0) return false;
-#else
-    if (!localtime_r(&instant, &fields)) return false;
-#endif
-    offset = daysFromCivil(int64_t(fields.tm_year) + 1900, fields.tm_mon + 1, fields.tm_mday) *
-                 kSecondsPerDay +
-             fields.tm_hour * 3600 + fields.tm_min * 60 + fields.tm_sec - t;
-    return true;
-}
-
 // Whether the offset in force at local wall-clock time `local` (seconds from 1970-01-01 00:00
 // local) is the same 36 hours before and after it and at the instant it then names, and that
 // offset. Offsets lie within -12 h and +14 h, so `local` then has that one instant, the one
 // QDateTime gives.
 bool settledOffset(int64_t local, int64_t& offset)
 {
-    constexpr int64_t kSettledDistance = 36 * 3600;
+    using utils::detail::kSettledDistance;
     int64_t after = 0;
     int64_t atInstant = 0;
     return localOffsetAt(local - kSettledDistance, offset) &&
