@@ -1,6 +1,8 @@
 // Pinyin forms of any name and any typed input, in a UTF-8 or a GBK code page: the forms agree
 // with each other, testPy gives what the plain matcher gives, never depends on the filter form,
 // finds every name by its own initials and full pinyin, and survives forms the client made up.
+// The first byte chooses the code page (bit 0) and whether the typed bytes are taken as they are
+// or as a recipe that spells the name's own readings (bit 1), which random bytes rarely do.
 #include <tc/host/pinyin.h>
 
 #include "fuzzinput.h"
@@ -33,6 +35,26 @@ std::string typedLetters(const std::string& input)
     return letters.size() > kMaxTyped ? std::string() : letters;
 }
 
+// Typed input that spells characters of the every-reading form: the recipe's first byte picks
+// the character to start at, each further byte a reading of the next character and how much of
+// it is typed (its initial, two letters, all of it, or a part).
+std::string spell(const std::string& every, const std::string& recipe)
+{
+    const QStringList chars = QString::fromStdString(every).split(QLatin1Char(' '));
+    std::string typed;
+    if (every.empty() || recipe.empty()) return typed;
+    int j = static_cast<unsigned char>(recipe[0]) % chars.size();
+    for (size_t i = 1; i < recipe.size() && j < chars.size(); ++i, ++j) {
+        const unsigned b = static_cast<unsigned char>(recipe[i]);
+        const QStringList readings = chars[j].split(QLatin1Char('/'));
+        const std::string r =
+            readings[static_cast<int>(b % unsigned(readings.size()))].toLower().toStdString();
+        const size_t lengths[] = {1, 2, r.size(), 1 + (b >> 6)};
+        typed += r.substr(0, lengths[(b >> 4) & 3]);
+    }
+    return typed;
+}
+
 int units(const std::string& form)
 {
     return static_cast<int>(std::count(form.begin(), form.end(), ' ')) + (form.empty() ? 0 : 1);
@@ -48,7 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QTextCodec::setCodecForLocale(data[0] & 1 ? gbk : utf8);
     const auto p = fuzzPieces(data + 1, size - 1, 3);
     const std::string& name = p[0];
-    const std::string& typed = p[1];
 
     std::vector<std::string> forms{"stale", "forms"};
     KD::getPy(forms, name);
@@ -68,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (unit != n || full != forms[1]) std::abort();
 
+    const std::string typed = data[0] & 2 ? spell(every, p[1]) : p[1];
     const int found = KD::testPy(forms, typed);
     if (found < -1 || found >= n) std::abort();
     if (KD::testPy({forms[0], forms[1], forms[2]}, typed) != found) std::abort();
