@@ -1,8 +1,8 @@
 // parserCsvLine and parserLineSplit on any text give exactly what the plain Qt steps give.
 #include <tc/parsing/csvline.h>
 
+#include "fuzzinput.h"
 #include "literal/csvline.h"
-#include "parsing_fuzz_common.h"
 
 #include <QRegularExpression>
 

@@ -1,8 +1,8 @@
 // parserDate, checkDate, isValidDate and adjustDateTime on any text agree with the plain Qt forms.
 #include <tc/parsing/dates.h>
 
+#include "fuzzinput.h"
 #include "literal/dates.h"
-#include "parsing_fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

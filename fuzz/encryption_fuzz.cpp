@@ -3,7 +3,6 @@
 #include <tc/files/encryption.h>
 
 #include "fuzzinput.h"
-#include "parsing_fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -2,8 +2,8 @@
 // QTextStream loop reads them, with and without the CSV rules; the byte reader returns the bytes.
 #include <tc/files/fileio.h>
 
+#include "fuzzinput.h"
 #include "literal/fileio.h"
-#include "parsing_fuzz_common.h"
 
 #include <QTemporaryDir>
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -34,4 +35,10 @@ inline QString fuzzText(const uint8_t* data, size_t size)
         return text;
     }
     return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<int>(size));
+}
+
+// Ends the run with a crash libFuzzer records, when two forms of one operation disagree.
+inline void agree(bool same)
+{
+    if (!same) std::abort();
 }

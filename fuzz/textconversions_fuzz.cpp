@@ -1,8 +1,8 @@
 // ToDBS on any bytes gives what the plain Qt codec steps give.
 #include <tc/parsing/textconversions.h>
 
+#include "fuzzinput.h"
 #include "literal/textconversions.h"
-#include "parsing_fuzz_common.h"
 
 #include <string>
 
