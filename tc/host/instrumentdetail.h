@@ -22,23 +22,23 @@ public:
     CInstrumentDetail(const CInstrumentDetail&);
     CInstrumentDetail& operator=(const CInstrumentDetail&);
 
-    std::string market;             // market code, "SH", "SZ", "SF", ...
-    std::string code;               // instrument code within the market
-    std::string name;               // display name
-    std::string exchangeCode;       // exchange's own instrument code; empty when the same as code
-    int32_t instrumentType = 0;     // host type id of the instrument; 0 when unknown
-    int32_t auxLong = 0;            // receives CStockDetail::auxLong (low 32 bits)
+    std::string market;         // market code, "SH", "SZ", "SF", ...
+    std::string code;           // instrument code within the market
+    std::string name;           // display name
+    std::string exchangeCode;   // exchange's own instrument code; empty when the same as code
+    int32_t instrumentType = 0; // host type id of the instrument; 0 when unknown
+    int32_t auxLong = 0;        // receives CStockDetail::auxLong (low 32 bits)
     double lastClose = std::numeric_limits<double>::max();
     double auxPrice = std::numeric_limits<double>::max();
-    double auxValue1 = 0.0;         // 8-byte value, copied bit for bit
-    double auxValue2 = 0.0;         // 8-byte value, copied bit for bit
+    double auxValue1 = 0.0; // 8-byte value, copied bit for bit
+    double auxValue2 = 0.0; // 8-byte value, copied bit for bit
     double countB = 0.0;
     double countA = 0.0;
     double priceTick = std::numeric_limits<double>::max();
     double upperLimit = std::numeric_limits<double>::max();
     double lowerLimit = std::numeric_limits<double>::max();
     int32_t auxInt = 0;
-    int32_t volumeUnit = 100;       // shares or contracts in one lot
+    int32_t volumeUnit = 100; // shares or contracts in one lot
 };
 
 } // namespace ttservice

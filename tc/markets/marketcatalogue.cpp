@@ -43,8 +43,7 @@ QString getMarketByName(QString name)
 {
     const auto& map = marketNameMap();
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        if (it.value() == name)
-            return it.key();
+        if (it.value() == name) return it.key();
     }
     return QString();
 }
@@ -53,8 +52,7 @@ int getMarketOrder(const QString& market)
 {
     static const char* const ranked[] = {"SH", "SZ", "IF", "SF", "DF", "ZF"};
     for (int rank = 0; rank < 6; ++rank) {
-        if (market == QLatin1String(ranked[rank]))
-            return rank;
+        if (market == QLatin1String(ranked[rank])) return rank;
     }
     return std::numeric_limits<int>::max();
 }

@@ -26,8 +26,7 @@ inline void PrintTo(const QStringList& l, std::ostream* os)
 {
     *os << '{';
     for (int i = 0; i < l.size(); ++i) {
-        if (i)
-            *os << ", ";
+        if (i) *os << ", ";
         PrintTo(l[i], os);
     }
     *os << '}';

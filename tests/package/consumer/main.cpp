@@ -13,8 +13,7 @@ int main()
     const QString line = list.front().market + ' ' + TC::getNameByMarket(list.front().market);
     std::puts(line.toUtf8().constData());
     // The English translation is embedded in the shared library.
-    if (!TC::getTranslator(QLocale(QLocale::English)))
-        return 1;
+    if (!TC::getTranslator(QLocale(QLocale::English))) return 1;
     // The host library carries its type table as a resource.
     std::string market = "SH", code = "600000";
     const bool typed = TC::getStockType(market, code) == QStringLiteral("股票");
