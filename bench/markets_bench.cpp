@@ -1,6 +1,7 @@
 // Labelling quote lists with getStockType, and the type centre's single question.
 #include <tc/host/stocktypecenter.h>
 #include <tc/markets/securitytype.h>
+#include <tc/standin/typetables.h>
 
 #include <benchmark/benchmark.h>
 
@@ -118,7 +119,7 @@ void BM_GetStockType_Bundled100k(benchmark::State& state)
         state.SkipWithError("bundled instrument list not found");
         return;
     }
-    utils::CSingletonT<ttservice::StockTypeCenter>::instance()->loadDefaults();
+    standin::typeTables().loadDefaults();
     for (auto _ : state) {
         for (auto& [market, code] : codes)
             benchmark::DoNotOptimize(TC::getStockType(market, code));
@@ -130,7 +131,7 @@ BENCHMARK(BM_GetStockType_Bundled100k)->Unit(benchmark::kMillisecond);
 void BM_GetStockType_Segments100k(benchmark::State& state)
 {
     auto codes = makeCodes(100000);
-    utils::CSingletonT<ttservice::StockTypeCenter>::instance()->loadDefaults();
+    standin::typeTables().loadDefaults();
     for (auto _ : state) {
         for (auto& [market, code] : codes)
             benchmark::DoNotOptimize(TC::getStockType(market, code));

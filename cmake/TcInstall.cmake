@@ -2,7 +2,11 @@ include(CMakePackageConfigHelpers)
 
 set(TCUTILS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/tcutils)
 
-install(TARGETS tcutils tcutils_host
+set(tc_install_targets tcutils)
+if(NOT TCUTILS_HOST_TARGET)
+    list(APPEND tc_install_targets tcutils_host)
+endif()
+install(TARGETS ${tc_install_targets}
     EXPORT tcutilsTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -12,7 +16,7 @@ install(TARGETS tcutils tcutils_host
 # Public headers only: internal ones are named *_p.h.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/tc/ ${PROJECT_BINARY_DIR}/include/tc/
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tc
-    FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
+    FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE PATTERN "data" EXCLUDE)
 
 install(EXPORT tcutilsTargets
     NAMESPACE tcutils::

@@ -3,6 +3,7 @@
 #include <tc/host/stocktypecenter.h>
 #include <tc/markets/nocodestock.h>
 #include <tc/markets/securitytype.h>
+#include <tc/standin/typetables.h>
 
 #include "fuzzinput.h"
 
@@ -52,16 +53,17 @@ bool knownLabel(const QString& label)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     auto p = fuzzPieces(data, size, 3);
-    auto* centre = utils::CSingletonT<ttservice::StockTypeCenter>::instance();
-    centre->clear();
-    centre->addRange(1, "SH", "600000", "600999");
+    auto* tables = &standin::typeTables();
+    const auto* centre = utils::CSingletonT<ttservice::StockTypeCenter>::instance();
+    tables->clear();
+    tables->addRange(1, "SH", "600000", "600999");
 
     FILE* f = std::fopen(tablePath().c_str(), "wb");
     if (!f) std::abort();
     std::fwrite(p[0].data(), 1, p[0].size(), f);
     std::fclose(f);
-    const bool loaded = centre->loadTable(tablePath());
-    if (loaded != (centre->lastError().line == 0 && centre->lastError().message.empty()))
+    const bool loaded = tables->loadTable(tablePath());
+    if (loaded != (tables->lastError().line == 0 && tables->lastError().message.empty()))
         std::abort();
     if (!loaded && !centre->isTypedStock(1, "SH", "600123")) std::abort();
 

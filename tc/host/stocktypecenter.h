@@ -2,40 +2,15 @@
 
 // The host's type centre: which instrument codes of which market belong to which numbered type
 // class. tcutils asks it through utils::CSingletonT<ttservice::StockTypeCenter>::instance().
+// The host fills its classes itself; the stand-in answers from editable tables, see
+// <tc/standin/typetables.h>.
 //
-// The stand-in answers from tables. It starts with the shipped table (the Qt resource
-// ":/tcutils/stocktypes.tsv", built from the exchanges' code allocation rules), and a program or
-// a test may replace or edit the tables:
-//
-//     auto* centre = utils::CSingletonT<ttservice::StockTypeCenter>::instance();
-//     centre->isTypedStock(100003, "SH", "600000");   // true: a Shanghai A share
-//     centre->clear();
-//     centre->addRange(100013, "SZ", "159000", "159999");
-//     if (!centre->loadTable("types.tsv"))
-//         std::cerr << "line " << centre->lastError().line << ": " << centre->lastError().message;
-//
-// Table format, one row a line, fields separated by blanks or tabs:
-//
-//     kind  ids  market  codes  [note ...]
-//
-// - kind: "stock" (answered by isTypedStock) or "option" (answered by isTypedOptionStock);
-// - ids: one type id, or several separated by commas, each a signed 32-bit decimal number;
-// - market: the market code, compared exactly and case-sensitively;
-// - codes: "first..last", the codes from first to last inclusive, compared as texts of equal
-//   length (first and last must have the same length and first must not come after last); or a
-//   pattern when it holds one of '#' (one ASCII digit), '@' (one ASCII letter) or '*' (any run of
-//   characters, possibly none), every other character standing for itself; or else one code;
-// - note: free text to the end of the line, saying which public rule the row follows.
-// Blank lines and lines whose first non-blank character is '#' are ignored. The file is UTF-8.
-//
-// Threads: the queries are const and may run on several threads at once; an edit (clear, add...,
-// load...) must not run while another thread queries.
+// Threads: the queries are const and may run on several threads at once.
 
 #include <tc/host/singleton.h>
 #include <tc/host/tchost_export.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace ttservice {
@@ -43,67 +18,19 @@ namespace ttservice {
 class TCHOST_EXPORT StockTypeCenter
 {
 public:
-    // Why the last loadTable or loadDefaults failed: the 1-based line of the file that was wrong,
-    // or 0 when the file as a whole was (it could not be read), and the reason in English. Line 0
-    // and an empty message after a load that succeeded, and before any load failed.
-    struct TableError
-    {
-        int line = 0;
-        std::string message;
-    };
-
-    // A centre with the shipped tables.
-    StockTypeCenter();
-    ~StockTypeCenter();
-    StockTypeCenter(const StockTypeCenter&) = delete;
-    StockTypeCenter& operator=(const StockTypeCenter&) = delete;
-
     // Whether code of market is in the stock-side class typeId. False for every unknown class,
     // market or code, the empty ones included.
     bool isTypedStock(int32_t typeId, const std::string& market, const std::string& code) const;
     // The same question for the option classes.
     bool isTypedOptionStock(int32_t typeId, const std::string& market,
                             const std::string& code) const;
-
-    // Forgets every class, stock and option side.
-    void clear();
-    // Puts the codes from firstCode to lastCode inclusive, compared as texts of equal length, into
-    // the stock-side class typeId of market. Ignored when the two differ in length or firstCode
-    // comes after lastCode.
-    void addRange(int typeId, const std::string& market, const std::string& firstCode,
-                  const std::string& lastCode);
-    // The same for an option class.
-    void addOptionRange(int typeId, const std::string& market, const std::string& firstCode,
-                        const std::string& lastCode);
-    // Puts every code matching pattern ('#' a digit, '@' a letter, '*' any run, see above) into
-    // the stock-side class typeId of market. Ignored when pattern is empty.
-    void addPattern(int typeId, const std::string& market, const std::string& pattern);
-    // The same for an option class.
-    void addOptionPattern(int typeId, const std::string& market, const std::string& pattern);
-
-    // Back to the shipped tables.
-    void loadDefaults();
-    // Replaces every table by those of the file at path (UTF-8 path; ":/..." reads a Qt resource).
-    // On a file that cannot be read or has a malformed row, returns false, keeps the tables as
-    // they were and tells why through lastError().
-    bool loadTable(const std::string& path);
-    // Why the last load failed; see TableError.
-    const TableError& lastError() const;
-
-    // The Qt resource path of the shipped table.
-    static const char* defaultTablePath();
-
-private:
-    struct Tables;
-    std::unique_ptr<Tables> m_tables;
-    TableError m_error;
 };
 
 } // namespace ttservice
 
 namespace utils {
 
-// The one process-wide type centre, created with the shipped tables at the first call.
+// The one process-wide type centre, created at the first call.
 template <>
 TCHOST_EXPORT ttservice::StockTypeCenter* CSingletonT<ttservice::StockTypeCenter>::instance();
 

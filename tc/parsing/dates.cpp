@@ -1,8 +1,8 @@
 #include <tc/parsing/dates.h>
 
-#include <tc/host/localclock_p.h>
 #include <tc/host/timeseq.h>
 #include <tc/host/timeutils.h>
+#include <tc/parsing/localclock_p.h>
 #include <tc/parsing/numberconversions_p.h>
 
 #include <QDate>

@@ -1,6 +1,7 @@
-#include <tc/host/stocktypecenter.h>
 #include <tc/host/userconfig.h>
 #include <tc/markets/marketfeatures.h>
+#include <tc/standin/typetables.h>
+#include <tc/standin/usersession.h>
 
 #include <gtest/gtest.h>
 
@@ -8,9 +9,9 @@ using namespace TC;
 
 namespace {
 
-ttservice::StockTypeCenter* centre()
+standin::TypeTables* centre()
 {
-    return utils::CSingletonT<ttservice::StockTypeCenter>::instance();
+    return &standin::typeTables();
 }
 
 } // namespace
@@ -25,14 +26,12 @@ TEST(Features, FollowTheUserTheClassesAndTheMarket)
         centre()->addRange(100003, m, "S", "S");
         centre()->addRange(100005, m, "X", "X");
     }
-    CUserConfig user;
-    user.setLevel2Markets(std::vector<std::string>(std::begin(markets), std::end(markets)));
-    CUserConfig szOnly;
-    szOnly.setLevel2Markets({"SZ"});
+    const std::vector<std::string> all(std::begin(markets), std::end(markets));
+    const std::vector<std::string> szOnly{"SZ"};
 
     struct Case
     {
-        CUserConfig* user;
+        const std::vector<std::string>* user;
         const char* market;
         const char* code;
         bool queue, level2, thousand, financial, notice;
@@ -41,16 +40,19 @@ TEST(Features, FollowTheUserTheClassesAndTheMarket)
         {nullptr, "SH", "S", false, false, true, true, true},
         {&szOnly, "SH", "S", false, false, true, true, true},
         {&szOnly, "SZ", "S", true, true, true, true, true},
-        {&user, "SH", "S", true, true, true, true, true},
-        {&user, "SH", "X", false, false, false, false, true},
-        {&user, "SH", "Y", true, true, true, false, false},
-        {&user, "HK", "S", false, true, false, true, true},
-        {&user, "SHO", "S", false, false, true, true, true},
-        {&user, "SZO", "X", false, false, false, false, true},
-        {&user, "XX", "S", false, false, true, false, false}, // no rights, no classes there
+        {&all, "SH", "S", true, true, true, true, true},
+        {&all, "SH", "X", false, false, false, false, true},
+        {&all, "SH", "Y", true, true, true, false, false},
+        {&all, "HK", "S", false, true, false, true, true},
+        {&all, "SHO", "S", false, false, true, true, true},
+        {&all, "SZO", "X", false, false, false, false, true},
+        {&all, "XX", "S", false, false, true, false, false}, // no rights, no classes there
     };
     for (const Case& c : cases) {
-        setUserConfig(c.user);
+        if (c.user)
+            standin::signIn(*c.user);
+        else
+            standin::signOut();
         EXPECT_EQ(isSupportQueue(c.market, c.code), c.queue) << c.market << c.code;
         EXPECT_EQ(isSupportEntrust(c.market, c.code), c.queue) << c.market << c.code;
         EXPECT_EQ(isSupportLevel2(c.market, c.code), c.level2) << c.market << c.code;
@@ -65,13 +67,13 @@ TEST(Features, FollowTheUserTheClassesAndTheMarket)
                      isSupportThousandEntrust(m, "S"))
             << m;
     }
-    setUserConfig(nullptr);
+    standin::signOut();
 
     // With the shipped tables: a Shanghai index is in 100005, a Shenzhen share in 100003.
     centre()->loadDefaults();
-    setUserConfig(&user);
+    standin::signIn(all);
     EXPECT_TRUE(isSupportNotice("SH", "000001") && !isSupportFinancial("SH", "000001"));
     EXPECT_FALSE(isSupportQueue("SH", "000001") || isSupportLevel2("SZ", "399006"));
     EXPECT_TRUE(isSupportFinancial("SZ", "000001") && isSupportQueue("SZ", "000001"));
-    setUserConfig(nullptr);
+    standin::signOut();
 }

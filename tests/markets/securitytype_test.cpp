@@ -1,5 +1,5 @@
-#include <tc/host/stocktypecenter.h>
 #include <tc/markets/securitytype.h>
+#include <tc/standin/typetables.h>
 
 #include "common/printers.h"
 
@@ -11,9 +11,9 @@ using namespace TC;
 
 namespace {
 
-ttservice::StockTypeCenter* centre()
+standin::TypeTables* centre()
 {
-    return utils::CSingletonT<ttservice::StockTypeCenter>::instance();
+    return &standin::typeTables();
 }
 
 QString label(std::string market, std::string code)

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Generates tc/host/pinyintable_p.h, the pinyin table behind KD::getPy and KD::testPy.
+"""Generates tc/standin/pinyintable_p.h, the pinyin table behind KD::getPy and KD::testPy.
 
 Reads the Unihan readings that Debian's unicode-data package installs and keeps, for every
 Chinese character of the GBK code page, each modern Mandarin reading without tones:

@@ -1,10 +1,12 @@
 #include "command.h"
 
 #include <tc/files/fileio.h>
-#include <tc/host/stocktypecenter.h>
-#include <tc/host/userconfig.h>
 #include <tc/markets/nocodestock.h>
 #include <tc/parsing/csvline.h>
+#ifdef TCUTIL_WITH_STANDIN
+#include <tc/standin/typetables.h>
+#include <tc/standin/usersession.h>
+#endif
 
 #include <cstdio>
 
@@ -76,24 +78,31 @@ bool Invocation::parse(int minArgs, int maxArgs)
 
 void Invocation::applyHostState()
 {
+#ifdef TCUTIL_WITH_STANDIN
     if (isSet(kLevel2)) {
-        static TC::CUserConfig config;
         std::vector<std::string> markets;
         for (const QString& m : value(kLevel2).split(QLatin1Char(','), Qt::SkipEmptyParts))
             markets.push_back(m.trimmed().toStdString());
-        config.setLevel2Markets(markets);
-        TC::setUserConfig(&config);
+        standin::signIn(markets);
     }
     if (isSet(kTypes)) {
-        auto* centre = utils::CSingletonT<ttservice::StockTypeCenter>::instance();
-        if (!centre->loadTable(value(kTypes).toLocal8Bit().toStdString())) {
-            const auto& e = centre->lastError();
+        auto& tables = standin::typeTables();
+        if (!tables.loadTable(value(kTypes).toLocal8Bit().toStdString())) {
+            const auto& e = tables.lastError();
             fail(ExitBadInput, QStringLiteral("%1:%2: %3")
                                    .arg(value(kTypes))
                                    .arg(e.line)
                                    .arg(QString::fromStdString(e.message)));
         }
     }
+#else
+    // The real host libraries sign the user in and own the type tables.
+    for (const QString& option : {kLevel2, kTypes}) {
+        if (isSet(option))
+            fail(ExitUsage,
+                 QStringLiteral("--%1 needs tcutil built with the host stand-in").arg(option));
+    }
+#endif
 }
 
 const std::vector<std::shared_ptr<ttservice::CInstrumentDetail>>& Invocation::instruments()

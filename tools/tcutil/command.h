@@ -39,7 +39,7 @@ public:
     bool isSet(const QString& option) const { return m_parser.isSet(option); }
 
     // Applies --level2 and --types to the host stand-in; throws Failure(ExitBadInput) on a bad
-    // table.
+    // table, Failure(ExitUsage) when tcutil is built against the real host libraries.
     void applyHostState();
     // The instrument list: --instruments FILE, else the bundled one. Throws Failure on a bad file.
     const std::vector<std::shared_ptr<ttservice::CInstrumentDetail>>& instruments();

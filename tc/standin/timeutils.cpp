@@ -1,6 +1,6 @@
 #include <tc/host/timeutils.h>
 
-#include <tc/host/localclock_p.h>
+#include <tc/parsing/localclock_p.h>
 
 #include <ctime>
 #include <initializer_list>

@@ -1,5 +1,7 @@
 #include <tc/host/stocktypecenter.h>
 #include <tc/host/userconfig.h>
+#include <tc/standin/typetables.h>
+#include <tc/standin/usersession.h>
 
 #include <gtest/gtest.h>
 
@@ -10,13 +12,13 @@
 #include <set>
 #include <vector>
 
-using ttservice::StockTypeCenter;
+using standin::TypeTables;
 
 namespace {
 
-StockTypeCenter* centre()
+TypeTables* centre()
 {
-    return utils::CSingletonT<StockTypeCenter>::instance();
+    return &standin::typeTables();
 }
 
 // Every test starts from and leaves the shipped tables.
@@ -149,15 +151,14 @@ TEST_F(TypeCentre, LoadsTablesAndReportsTheFirstBadLine)
 TEST(UserConfig, IsNullUntilSetAndAnswersForItsMarkets)
 {
     EXPECT_EQ(TC::getUserConfig(), nullptr);
-    TC::CUserConfig user;
-    user.setLevel2Markets({"SH", "HK"});
-    TC::setUserConfig(&user);
-    EXPECT_EQ(TC::getUserConfig(), &user);
-    EXPECT_TRUE(user.isLevel2User("SH") && user.isLevel2User("HK"));
-    EXPECT_FALSE(user.isLevel2User("SZ") || user.isLevel2User("sh") || user.isLevel2User(""));
-    user.setLevel2Markets({});
-    EXPECT_FALSE(user.isLevel2User("SH"));
-    TC::setUserConfig(nullptr);
+    standin::signIn({"SH", "HK"});
+    const TC::CUserConfig* user = TC::getUserConfig();
+    ASSERT_NE(user, nullptr);
+    EXPECT_TRUE(user->isLevel2User("SH") && user->isLevel2User("HK"));
+    EXPECT_FALSE(user->isLevel2User("SZ") || user->isLevel2User("sh") || user->isLevel2User(""));
+    standin::signIn({});
+    EXPECT_FALSE(TC::getUserConfig()->isLevel2User("SH"));
+    standin::signOut();
     EXPECT_EQ(TC::getUserConfig(), nullptr);
 }
 
@@ -169,7 +170,7 @@ TEST_F(TypeCentre, AnswersAsAScanOfTheShippedRows)
         std::vector<int> ids;
         std::string market, first, last;
     };
-    QFile file(QString::fromLatin1(StockTypeCenter::defaultTablePath()));
+    QFile file(QString::fromLatin1(TypeTables::defaultTablePath()));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     std::vector<Row> rows;
     std::set<int> ids;

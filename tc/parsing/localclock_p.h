@@ -1,8 +1,8 @@
 #pragma once
 
-// Internal: the calendar arithmetic and the C library's local clock that the host time
-// conversions and the library's date fast paths both read. Header-only, so the library and the
-// host stand-in each compile their own copy and neither exports it.
+// Internal: the calendar arithmetic and the C library's local clock that the library's date fast
+// paths read. Header-only; the host stand-in's time conversions compile their own copy of it, so
+// neither exports it and the stand-in links nothing of the library.
 
 #include <cstdint>
 #include <ctime>

@@ -1,3 +1,5 @@
+#include <tc/standin/typetables.h>
+
 #include <tc/host/stocktypecenter.h>
 
 #include <QFile>
@@ -8,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace ttservice {
+namespace standin {
 namespace {
 
 // Codes of up to seven bytes are packed into one integer: the length in the top byte, the bytes
@@ -263,7 +265,7 @@ bool parseIds(const std::string& text, std::vector<int32_t>& ids)
 
 } // namespace
 
-struct StockTypeCenter::Tables
+struct TypeTables::Tables
 {
     ClassSet stock;
     ClassSet option;
@@ -273,7 +275,7 @@ namespace {
 
 // Parses a whole table into the two sides; on a malformed row fills error and returns false.
 bool parseTable(const QByteArray& data, ClassSet& stockSet, ClassSet& optionSet,
-                StockTypeCenter::TableError& error)
+                TypeTables::TableError& error)
 {
     int lineNo = 0;
     std::size_t pos = 0;
@@ -328,7 +330,7 @@ bool parseTable(const QByteArray& data, ClassSet& stockSet, ClassSet& optionSet,
     }
     stockSet.seal();
     optionSet.seal();
-    error = StockTypeCenter::TableError();
+    error = TypeTables::TableError();
     return true;
 }
 
@@ -342,69 +344,68 @@ bool readFile(const std::string& path, QByteArray& data)
 
 } // namespace
 
-StockTypeCenter::StockTypeCenter() : m_tables(new Tables)
+TypeTables::TypeTables() : m_tables(new Tables)
 {
     loadDefaults();
 }
 
-StockTypeCenter::~StockTypeCenter() = default;
+TypeTables::~TypeTables() = default;
 
-bool StockTypeCenter::isTypedStock(int32_t typeId, const std::string& market,
-                                   const std::string& code) const
+bool TypeTables::isTypedStock(int32_t typeId, const std::string& market,
+                              const std::string& code) const
 {
     return m_tables->stock.contains(typeId, market, code);
 }
 
-bool StockTypeCenter::isTypedOptionStock(int32_t typeId, const std::string& market,
-                                         const std::string& code) const
+bool TypeTables::isTypedOptionStock(int32_t typeId, const std::string& market,
+                                    const std::string& code) const
 {
     return m_tables->option.contains(typeId, market, code);
 }
 
-void StockTypeCenter::clear()
+void TypeTables::clear()
 {
     m_tables.reset(new Tables);
 }
 
-void StockTypeCenter::addRange(int typeId, const std::string& market, const std::string& firstCode,
-                               const std::string& lastCode)
+void TypeTables::addRange(int typeId, const std::string& market, const std::string& firstCode,
+                          const std::string& lastCode)
 {
     if (!validRange(firstCode, lastCode)) return;
     m_tables->stock.addRange(typeId, market, firstCode, lastCode);
     m_tables->stock.seal();
 }
 
-void StockTypeCenter::addOptionRange(int typeId, const std::string& market,
-                                     const std::string& firstCode, const std::string& lastCode)
+void TypeTables::addOptionRange(int typeId, const std::string& market, const std::string& firstCode,
+                                const std::string& lastCode)
 {
     if (!validRange(firstCode, lastCode)) return;
     m_tables->option.addRange(typeId, market, firstCode, lastCode);
     m_tables->option.seal();
 }
 
-void StockTypeCenter::addPattern(int typeId, const std::string& market, const std::string& pattern)
+void TypeTables::addPattern(int typeId, const std::string& market, const std::string& pattern)
 {
     if (pattern.empty()) return;
     m_tables->stock.addPattern(typeId, market, pattern);
     m_tables->stock.seal();
 }
 
-void StockTypeCenter::addOptionPattern(int typeId, const std::string& market,
-                                       const std::string& pattern)
+void TypeTables::addOptionPattern(int typeId, const std::string& market, const std::string& pattern)
 {
     if (pattern.empty()) return;
     m_tables->option.addPattern(typeId, market, pattern);
     m_tables->option.seal();
 }
 
-void StockTypeCenter::loadDefaults()
+void TypeTables::loadDefaults()
 {
     // The shipped table is part of the library; should it ever fail, the centre knows nothing
     // rather than half a table, and lastError says why.
     if (!loadTable(defaultTablePath())) clear();
 }
 
-bool StockTypeCenter::loadTable(const std::string& path)
+bool TypeTables::loadTable(const std::string& path)
 {
     QByteArray data;
     if (!readFile(path, data)) {
@@ -418,14 +419,36 @@ bool StockTypeCenter::loadTable(const std::string& path)
     return true;
 }
 
-const StockTypeCenter::TableError& StockTypeCenter::lastError() const
+const TypeTables::TableError& TypeTables::lastError() const
 {
     return m_error;
 }
 
-const char* StockTypeCenter::defaultTablePath()
+const char* TypeTables::defaultTablePath()
 {
     return ":/tcutils/stocktypes.tsv";
+}
+
+TypeTables& typeTables()
+{
+    static TypeTables tables;
+    return tables;
+}
+
+} // namespace standin
+
+namespace ttservice {
+
+bool StockTypeCenter::isTypedStock(int32_t typeId, const std::string& market,
+                                   const std::string& code) const
+{
+    return standin::typeTables().isTypedStock(typeId, market, code);
+}
+
+bool StockTypeCenter::isTypedOptionStock(int32_t typeId, const std::string& market,
+                                         const std::string& code) const
+{
+    return standin::typeTables().isTypedOptionStock(typeId, market, code);
 }
 
 } // namespace ttservice
