@@ -1,7 +1,6 @@
 #include <tc/serialise/formularesultref.h>
 
 #include "common/printers.h"
-#include "generators.h"
 #include "serialise_plain.h"
 
 #include <gtest/gtest.h>
@@ -102,33 +101,6 @@ TEST(FormulaResultRef, ReadsEveryTextAsDefined)
     EXPECT_TRUE(
         same(ComposeFormulaResultRef::genRef(r.toString()),
              ref(1, 2, QStringLiteral("x"), QStringLiteral("_SH"), QStringLiteral("6"), 0, 3)));
-}
-
-// Records without separators come back; hostile lines read as the split-join form reads them.
-TEST(FormulaResultRef, RoundTripsAndAgreesWithTheSplitJoinForm)
-{
-    std::mt19937 rng(1234);
-    const auto text = [&rng] {
-        QString t;
-        do
-            t = gen::text(rng, gen::textPool(), 6);
-        while (t.contains(QLatin1String("___")) || t.endsWith(QLatin1Char('_')));
-        return t.isNull() ? QStringLiteral("") : t; // a null text reads back as an empty one
-    };
-    for (int i = 0; i < 20000; ++i) {
-        ComposeFormulaResultRef r = ref(gen::number(rng), gen::number(rng), text(), text(), text(),
-                                        gen::number(rng), gen::number(rng));
-        ASSERT_EQ(r.toString(), plain::refToString(r));
-        ASSERT_EQ(r.getKey(), plain::refKey(r));
-        ASSERT_TRUE(same(ComposeFormulaResultRef::genRef(r.toString()), r));
-
-        const QString hostile = gen::line(rng, QStringLiteral("___"));
-        ASSERT_TRUE(same(ComposeFormulaResultRef::genRef(hostile), plain::genRef(hostile)))
-            << hostile.toStdString();
-        ComposeFormulaResultRef h = ref(0, 0, hostile, QString(), hostile.left(3), 0, 0);
-        ASSERT_EQ(h.toString(), plain::refToString(h));
-        ASSERT_EQ(h.getKey(), plain::refKey(h));
-    }
 }
 
 TEST(FormulaResultRef, MovingLeavesNullTextsAndKeepsNumbers)
