@@ -1,6 +1,7 @@
 #include <tc/periods/graphtick.h>
 #include <tc/periods/graphtick_p.h>
 
+#include "common/datatable.h"
 #include "common/printers.h"
 
 #include <QFontInfo>
@@ -14,56 +15,21 @@
 
 using namespace TC;
 
-namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// The double just below x.
-double below(double x)
-{
-    return std::nextafter(x, 0.0);
-}
-
-} // namespace
-
-// Each group is one row of the rule's table (A = |value|), band edges within 0.00001 included.
+// Each group of tests/data/graphtick.tsv is one row of the rule's band table.
 TEST(GraphShowTick, FollowsEveryRowOfTheBandTable)
 {
-    // clang-format off
-    const struct { double value, tick, expected; } rows[] = {
-        // |tick| <= 0.00001, A below 10^4: the tick.
-        {5000, 0, 0}, {9999.99998, 0.000005, 0.000005}, {0, -0.00001, -0.00001}, {kNaN, 0, 0},
-        // |tick| <= 0.00001, A from 10^4 below 10^8: 7 - floor(log10 A).
-        {10000, 0, 3}, {-12345, 0, 3}, {9999.999995, 0, 4}, {50000, 0.00001, 3}, {100000, 0, 2},
-        {99999999, 0, 0}, {99999999.99998, 0, 0},
-        // |tick| <= 0.00001, A from 10^8: 11 - floor(log10 A), infinity as the largest double.
-        {1e8, 0, 3}, {99999999.999995, 0, 4}, {-1e9, -0.00001, 2}, {1e11, 0, 0}, {1e12, 0, -1},
-        {1e13, 0, -2}, {-kInf, 0, -297},
-        // tick above 0.00001, A from 10^12: 0.
-        {2e12, 0.01, 0}, {1e12, 5, 0}, {-1e12, 0.00002, 0}, {kInf, 0.5, 0},
-        // tick above 0.00001 up to 1, A below 10^12: the tick.
-        {123.45, 0.01, 0.01}, {5e7, 1.0, 1.0}, {below(1e12), 0.01, 0.01},
-        {50000, 0.0000101, 0.0000101},
-        // tick above 1, A below 10^7: the tick.
-        {5e6, 5, 5}, {9999999.99998, 5, 5}, {kNaN, 5, 5},
-        // tick above 1, A from 10^7 below 10^8: 1.
-        {1e7, 5, 1}, {9999999.999995, 5, 1}, {-5e7, 1.5, 1}, {99999999.99998, 5, 1},
-        // tick above 1, A from 10^8 below 10^11: the tick. The double below 10^11 is 0.000015 off.
-        {1e8, 5, 5}, {99999999.999995, 5, 5}, {5e9, 5, 5}, {below(1e11), 5, 5},
-        // tick above 1, A from 10^11 below 10^12: 1.
-        {1e11, 5, 1}, {5e11, 5, 1}, {below(1e12), 5, 1},
-        // tick below -0.00001, or NaN: the tick.
-        {5e7, -1, -1}, {1e13, -1, -1}, {0, -0.00002, -0.00002}, {5e7, kNaN, kNaN},
-        {kNaN, kNaN, kNaN},
+    const auto number = [](const std::string& f) {
+        if (f.rfind('<', 0) == 0) return std::nextafter(std::strtod(f.c_str() + 1, nullptr), 0.0);
+        return std::strtod(f.c_str(), nullptr);
     };
-    // clang-format on
-    for (const auto& row : rows) {
-        const double got = getGraphShowTick(row.value, row.tick);
-        if (std::isnan(row.expected))
-            EXPECT_TRUE(std::isnan(got)) << row.value << ", " << row.tick << " gave " << got;
+    for (const testdata::Row& row : testdata::load("graphtick.tsv")) {
+        const double value = number(row.fields.at(0)), tick = number(row.fields.at(1));
+        const double expected = number(row.fields.at(2));
+        const double got = getGraphShowTick(value, tick);
+        if (std::isnan(expected))
+            EXPECT_TRUE(std::isnan(got)) << "line " << row.line << " gave " << got;
         else
-            EXPECT_EQ(got, row.expected) << "value " << row.value << ", tick " << row.tick;
+            EXPECT_EQ(got, expected) << "line " << row.line;
     }
 }
 
