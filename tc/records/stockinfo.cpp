@@ -1,8 +1,10 @@
 #include <tc/records/stockinfo.h>
 
-#include <tc/host/stockkey.h>
+#include "instrumentkey_p.h"
+
 #include <tc/host/textcodec.h>
 #include <tc/markets/marketcatalogue.h>
+#include <tc/markets/marketfeatures_p.h>
 
 #include <utility>
 
@@ -25,12 +27,12 @@ void CStockInfo::clear()
 
 QString CStockInfo::key() const
 {
-    return KD::sToQs(utils::vkStockKey(market.toUtf8().toStdString(), code.toUtf8().toStdString()));
+    return hostKey(market, code);
 }
 
 QString CStockInfo::key2() const
 {
-    return market + QLatin1Char('.') + code;
+    return dottedKey(market, code);
 }
 
 bool stockInfoLessThan(const CStockInfo& a, const CStockInfo& b)
@@ -67,6 +69,11 @@ bool CStockDetail::operator<(const CStockDetail& other) const
 {
     if (market == other.market) return code < other.code;
     return market < other.market;
+}
+
+bool CStockDetail::hasNightQuoter() const
+{
+    return hasNightTrading(market.toUtf8().toStdString(), key());
 }
 
 boost::shared_ptr<CStockDetail> CStockDetail::g_cstockdetail(new CStockDetail);
