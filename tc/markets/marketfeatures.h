@@ -1,8 +1,8 @@
 #pragma once
 
 // Which quotation features an instrument supports, by market, host type class and the user's
-// Level-2 rights. CStockDetail::hasNightQuoter, the night-trading rule of futures, is declared
-// with the record in <tc/records/stockinfo.h>.
+// Level-2 rights. The night-trading rule of futures is asked through the record:
+// CStockDetail::hasNightQuoter in <tc/records/stockinfo.h>.
 //
 // Class 100005 (the indices of SH and SZ with the shipped type table) turns off the queue,
 // entrust, Level-2 and thousand-entrust features and turns on notices.

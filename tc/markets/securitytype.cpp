@@ -1,63 +1,123 @@
 #include <tc/markets/securitytype.h>
 
-#include <tc/host/stocktypecenter.h>
 #include <tc/markets/marketpredicates_p.h>
 #include <tc/markets/securitytype_p.h>
+
+#include <cstdint>
 
 namespace TC {
 namespace {
 
-// The fixed markets of the questions that ignore the caller's market.
-const std::string kSh("SH");
-const std::string kSz("SZ");
-const std::string kZfo("ZFO");
-const std::string kDfo("DFO");
-const std::string kSfo("SFO");
-const std::string kIfo("IFO");
-const std::string kIne("INE");
+// How one question of the label walk is asked.
+enum class Ask {
+    Class,             // isTypedStock(typeId) on the row's market, else the caller's
+    OptionClass,       // isTypedOptionStock(typeId) on the row's market
+    CommodityMarket,   // the caller's market is a commodity futures exchange (no host query)
+    StockOptionMarket, // the caller's market is "SHO" or "SZO" (no host query)
+    Bond,              // class typeId; a yes ends the walk in the bond questions
+    Otherwise,         // always yes
+};
+
+struct Question
+{
+    Ask ask;
+    int32_t typeId;
+    std::string market; // empty: the caller's market
+    QString label;
+};
+
+// The questions in the order they are asked; the first yes gives the label. The graded-fund,
+// closed-end-fund, enterprise-bond and option questions ask about the code on a fixed market.
+// Each list ends in Otherwise.
+const Question* typeQuestions()
+{
+    // clang-format off
+    static const Question questions[] = {
+        {Ask::Class,              100003, {},    QStringLiteral("股票")},
+        {Ask::CommodityMarket,    0,      {},    QStringLiteral("商品期货")},
+        {Ask::Class,              30001,  {},    QStringLiteral("股指期货")},
+        {Ask::Class,              30002,  {},    QStringLiteral("国债期货")},
+        {Ask::Class,              126,    {},    QStringLiteral("回购")},
+        {Ask::Class,              100017, {},    QStringLiteral("回购")},
+        {Ask::Class,              100024, {},    QStringLiteral("货币基金")},
+        {Ask::Class,              170,    "SH",  QStringLiteral("分级基金")},
+        {Ask::Class,              10023,  "SZ",  QStringLiteral("分级基金")},
+        {Ask::Class,              140,    "SH",  QStringLiteral("封闭式基金")},
+        {Ask::Class,              10021,  "SZ",  QStringLiteral("封闭式基金")},
+        {Ask::Class,              100004, {},    QStringLiteral("其它基金")},
+        {Ask::Class,              100013, {},    QStringLiteral("ETF")},
+        {Ask::Class,              100015, {},    QStringLiteral("权证")},
+        {Ask::Bond,               100016, {},    QString()},
+        {Ask::OptionClass,        100051, "ZFO", QStringLiteral("期权")},
+        {Ask::OptionClass,        100052, "DFO", QStringLiteral("期权")},
+        {Ask::OptionClass,        100050, "SFO", QStringLiteral("期权")},
+        {Ask::OptionClass,        100053, "IFO", QStringLiteral("期权")},
+        {Ask::OptionClass,        100058, "INE", QStringLiteral("期权")},
+        {Ask::StockOptionMarket,  0,      {},    QStringLiteral("期权")},
+        {Ask::Otherwise,          0,      {},    QStringLiteral("其他")},
+    };
+    // clang-format on
+    return questions;
+}
+
+// What a bond (class 100016) is; asked instead of the questions after the bond question.
+const Question* bondQuestions()
+{
+    // clang-format off
+    static const Question questions[] = {
+        {Ask::Class,              130,    {},    QStringLiteral("国债")},
+        {Ask::Class,              100009, {},    QStringLiteral("国债")},
+        {Ask::Class,              136,    {},    QStringLiteral("地方债")},
+        {Ask::Class,              10018,  {},    QStringLiteral("地方债")},
+        {Ask::Class,              10014,  "SZ",  QStringLiteral("企业债")},
+        {Ask::Class,              134,    "SH",  QStringLiteral("企业债")},
+        {Ask::Class,              135,    {},    QStringLiteral("可转债")},
+        {Ask::Class,              10019,  {},    QStringLiteral("可转债")},
+        {Ask::Class,              115,    {},    QStringLiteral("公司债")},
+        {Ask::Class,              10013,  {},    QStringLiteral("公司债")},
+        {Ask::Class,              10016,  {},    QStringLiteral("私募债")},
+        {Ask::Class,              10025,  {},    QStringLiteral("证券公司次级债")},
+        {Ask::Class,              10027,  {},    QStringLiteral("资产支持证券")},
+        {Ask::Class,              112,    {},    QStringLiteral("证券公司短期债券挂牌转让")},
+        {Ask::Class,              108,    {},    QStringLiteral("可交换公司债券")},
+        {Ask::Otherwise,          0,      {},    QStringLiteral("其他债")},
+    };
+    // clang-format on
+    return questions;
+}
+
+// The label of the first question from q on that answers yes.
+QString walk(const Question* q, const std::string& market, const std::string& code)
+{
+    for (;; ++q) {
+        const std::string& asked = q->market.empty() ? market : q->market;
+        switch (q->ask) {
+        case Ask::Class:
+            if (isTyped(q->typeId, asked, code)) return q->label;
+            break;
+        case Ask::OptionClass:
+            if (isTypedOption(q->typeId, asked, code)) return q->label;
+            break;
+        case Ask::CommodityMarket:
+            if (isCommodityMarket(market)) return q->label;
+            break;
+        case Ask::StockOptionMarket:
+            if (isStockOptionMarket(market)) return q->label;
+            break;
+        case Ask::Bond:
+            if (isTyped(q->typeId, asked, code)) return walk(bondQuestions(), market, code);
+            break;
+        case Ask::Otherwise:
+            return q->label;
+        }
+    }
+}
 
 } // namespace
 
 QString getStockType(std::string& market, std::string& code)
 {
-    const std::string& m = market;
-    const std::string& c = code;
-    if (isTyped(100003, m, c)) return QStringLiteral("股票");
-    if (isDceMarket(m) || isCzceMarket(m) || isShfeMarket(m)) return QStringLiteral("商品期货");
-    if (isTyped(30001, m, c)) return QStringLiteral("股指期货");
-    if (isTyped(30002, m, c)) return QStringLiteral("国债期货");
-    if (isTyped(126, m, c) || isTyped(100017, m, c)) return QStringLiteral("回购");
-    if (isTyped(100024, m, c)) return QStringLiteral("货币基金");
-    if (isTyped(170, kSh, c) || isTyped(10023, kSz, c)) return QStringLiteral("分级基金");
-    if (isTyped(140, kSh, c) || isTyped(10021, kSz, c)) return QStringLiteral("封闭式基金");
-    if (isTyped(100004, m, c)) return QStringLiteral("其它基金");
-    if (isTyped(100013, m, c)) return QStringLiteral("ETF");
-    if (isTyped(100015, m, c)) return QStringLiteral("权证");
-    if (isTyped(100016, m, c)) return bondType(m, c);
-    if (isOptionInstrument(c) || isStockOptionMarket(m)) return QStringLiteral("期权");
-    return QStringLiteral("其他");
-}
-
-QString bondType(const std::string& m, const std::string& c)
-{
-    if (isTyped(130, m, c) || isTyped(100009, m, c)) return QStringLiteral("国债");
-    if (isTyped(136, m, c) || isTyped(10018, m, c)) return QStringLiteral("地方债");
-    if (isTyped(10014, kSz, c) || isTyped(134, kSh, c)) return QStringLiteral("企业债");
-    if (isTyped(135, m, c) || isTyped(10019, m, c)) return QStringLiteral("可转债");
-    if (isTyped(115, m, c) || isTyped(10013, m, c)) return QStringLiteral("公司债");
-    if (isTyped(10016, m, c)) return QStringLiteral("私募债");
-    if (isTyped(10025, m, c)) return QStringLiteral("证券公司次级债");
-    if (isTyped(10027, m, c)) return QStringLiteral("资产支持证券");
-    if (isTyped(112, m, c)) return QStringLiteral("证券公司短期债券挂牌转让");
-    if (isTyped(108, m, c)) return QStringLiteral("可交换公司债券");
-    return QStringLiteral("其他债");
-}
-
-bool isOptionInstrument(const std::string& code)
-{
-    return isTypedOption(100051, kZfo, code) || isTypedOption(100052, kDfo, code) ||
-           isTypedOption(100050, kSfo, code) || isTypedOption(100053, kIfo, code) ||
-           isTypedOption(100058, kIne, code);
+    return walk(typeQuestions(), market, code);
 }
 
 } // namespace TC

@@ -3,7 +3,6 @@
 #include "funddata_p.h"
 
 #include <limits>
-#include <utility>
 
 namespace TC {
 
@@ -26,34 +25,10 @@ FundDataDetail::FundDataDetail()
 }
 
 FundDataDetail::FundDataDetail(const FundDataDetail& other) = default;
+FundDataDetail::FundDataDetail(FundDataDetail&& other) noexcept = default;
 FundDataDetail& FundDataDetail::operator=(const FundDataDetail& other) = default;
+FundDataDetail& FundDataDetail::operator=(FundDataDetail&& other) noexcept = default;
 FundDataDetail::~FundDataDetail() = default;
-
-FundDataDetail::FundDataDetail(FundDataDetail&& other) noexcept
-    : detail(std::move(other.detail)), value1(other.value1), value2(other.value2),
-      option1(other.option1), option2(other.option2), option3(other.option3),
-      option4(other.option4), factor(other.factor), option5(other.option5), option6(other.option6),
-      value3(other.value3), serialId(std::move(other.serialId))
-{}
-
-FundDataDetail& FundDataDetail::operator=(FundDataDetail&& other) noexcept
-{
-    if (this == &other) return *this;
-    detail = std::move(other.detail);
-    value1 = other.value1;
-    value2 = other.value2;
-    option1 = other.option1;
-    option2 = other.option2;
-    option3 = other.option3;
-    option4 = other.option4;
-    factor = other.factor;
-    option5 = other.option5;
-    option6 = other.option6;
-    value3 = other.value3;
-    // QString's move assignment swaps; the source is left null as after a move construction.
-    serialId = std::exchange(other.serialId, QString());
-    return *this;
-}
 
 namespace {
 
@@ -71,16 +46,9 @@ bool FundDataDetailLessThan(FundDataDetail& a, FundDataDetail& b)
 }
 
 CFundDataDetailCompareTraits&
-CFundDataDetailCompareTraits::operator=(const CFundDataDetailCompareTraits&)
-{
-    return *this;
-}
-
+CFundDataDetailCompareTraits::operator=(const CFundDataDetailCompareTraits& other) = default;
 CFundDataDetailCompareTraits&
-CFundDataDetailCompareTraits::operator=(CFundDataDetailCompareTraits&&) noexcept
-{
-    return *this;
-}
+CFundDataDetailCompareTraits::operator=(CFundDataDetailCompareTraits&& other) noexcept = default;
 
 int CFundDataDetailCompareTraits::compare(const FundDataDetail& a, const FundDataDetail& b) const
 {
@@ -93,40 +61,10 @@ int CFundDataDetailCompareTraits::compare(const FundDataDetail& a, const FundDat
 
 InvestPerportyData::InvestPerportyData() = default;
 InvestPerportyData::InvestPerportyData(const InvestPerportyData& other) = default;
+InvestPerportyData::InvestPerportyData(InvestPerportyData&& other) noexcept = default;
 InvestPerportyData& InvestPerportyData::operator=(const InvestPerportyData& other) = default;
+InvestPerportyData& InvestPerportyData::operator=(InvestPerportyData&& other) noexcept = default;
 InvestPerportyData::~InvestPerportyData() = default;
-
-InvestPerportyData::InvestPerportyData(InvestPerportyData&& other) noexcept
-    : itemList(std::exchange(other.itemList, {})), itemText(std::exchange(other.itemText, {})),
-      orderSetting1(std::move(other.orderSetting1)), orderSetting2(std::move(other.orderSetting2)),
-      switch1(other.switch1), stdText1(std::exchange(other.stdText1, {})),
-      stdText2(std::exchange(other.stdText2, {})), positionType(other.positionType),
-      option1(other.option1), value1(other.value1), option2(other.option2), factor(other.factor),
-      switch2(other.switch2), textMap(std::exchange(other.textMap, {})), switch3(other.switch3),
-      tailText(std::exchange(other.tailText, {}))
-{}
-
-InvestPerportyData& InvestPerportyData::operator=(InvestPerportyData&& other) noexcept
-{
-    if (this == &other) return *this;
-    itemList = std::exchange(other.itemList, {});
-    itemText = std::exchange(other.itemText, {});
-    orderSetting1 = std::move(other.orderSetting1);
-    orderSetting2 = std::move(other.orderSetting2);
-    switch1 = other.switch1;
-    stdText1 = std::exchange(other.stdText1, {});
-    stdText2 = std::exchange(other.stdText2, {});
-    positionType = other.positionType;
-    option1 = other.option1;
-    value1 = other.value1;
-    option2 = other.option2;
-    factor = other.factor;
-    switch2 = other.switch2;
-    textMap = std::exchange(other.textMap, {});
-    switch3 = other.switch3;
-    tailText = std::exchange(other.tailText, {});
-    return *this;
-}
 
 QString InvestPerportyData::getPositionTypeText()
 {

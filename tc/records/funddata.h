@@ -26,7 +26,7 @@ namespace TC {
 // draw nothing. After 2147483647 the counter wraps to -2147483648 and counts on. The counter is
 // not locked: default-construct these records on one thread at a time.
 //
-// Moving leaves the source's detail and serialId null and its numbers unchanged.
+// Moving takes detail (the source's becomes null) and serialId, and copies the numbers.
 class TCUTILS_EXPORT FundDataDetail
 {
 public:
@@ -74,8 +74,8 @@ public:
 
 // The settings of one investment position (the name is spelled so by the client), with two order
 // parameter settings. Defaults: texts and containers empty, flags false, numbers 0, factor 1.0,
-// both settings at their defaults. Moving leaves the source's texts, lists, map and the texts of
-// its two settings empty; its numbers and flags stay.
+// both settings at their defaults. Moving takes the texts, lists, map and both settings (the
+// source's itemList and textMap become empty) and copies the numbers and flags.
 class TCUTILS_EXPORT InvestPerportyData
 {
 public:

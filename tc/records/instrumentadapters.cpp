@@ -1,6 +1,7 @@
 #include <tc/records/instrumentadapters.h>
 
-#include <tc/host/stockkey.h>
+#include "instrumentkey_p.h"
+
 #include <tc/host/textcodec.h>
 #include <tc/markets/marketcatalogue.h>
 
@@ -28,18 +29,12 @@ std::string getDetailCode(const std::shared_ptr<ttservice::CInstrumentDetail>& d
 
 std::string getDetailKey(const std::shared_ptr<ttservice::CInstrumentDetail>& detail)
 {
-    return detail ? utils::vkStockKey(detail->market, detail->code) : std::string();
+    return detail ? hostKeyBytes(detail->market, detail->code) : std::string();
 }
 
 std::string getDetailKey2(const std::shared_ptr<ttservice::CInstrumentDetail>& detail)
 {
-    if (!detail) return std::string();
-    std::string key;
-    key.reserve(detail->market.size() + detail->code.size() + 1);
-    key += detail->market;
-    key += '.';
-    key += detail->code;
-    return key;
+    return detail ? dottedKey(detail->market, detail->code) : std::string();
 }
 
 double getDetailLastClose(const std::shared_ptr<ttservice::CInstrumentDetail>& detail)

@@ -1,7 +1,6 @@
 #include <tc/records/parserstockdetail.h>
 
-#include <tc/host/stockkey.h>
-#include <tc/host/textcodec.h>
+#include "instrumentkey_p.h"
 
 namespace TC {
 
@@ -15,7 +14,7 @@ ParserStockDetail::~ParserStockDetail() = default;
 QString ParserStockDetail::key()
 {
     if (!detail) return QStringLiteral("");
-    return KD::sToQs(utils::vkStockKey(detail->market, detail->code));
+    return hostKey(detail->market, detail->code);
 }
 
 QString getStockParserKey(QString text)
@@ -26,7 +25,7 @@ QString getStockParserKey(QString text)
     const int second = text.indexOf(underscore, first + 1);
     const QStringRef market = text.leftRef(first);
     const QStringRef code = text.midRef(first + 1, second < 0 ? -1 : second - first - 1);
-    return KD::sToQs(utils::vkStockKey(market.toUtf8().toStdString(), code.toUtf8().toStdString()));
+    return hostKey(market, code);
 }
 
 } // namespace TC

@@ -1,8 +1,10 @@
 #include <tc/records/stockinfo.h>
 
-#include <tc/host/stockkey.h>
+#include "instrumentkey_p.h"
+
 #include <tc/host/textcodec.h>
 #include <tc/markets/marketcatalogue.h>
+#include <tc/markets/marketfeatures_p.h>
 
 #include <utility>
 
@@ -25,12 +27,12 @@ void CStockInfo::clear()
 
 QString CStockInfo::key() const
 {
-    return KD::sToQs(utils::vkStockKey(market.toUtf8().toStdString(), code.toUtf8().toStdString()));
+    return hostKey(market, code);
 }
 
 QString CStockInfo::key2() const
 {
-    return market + QLatin1Char('.') + code;
+    return dottedKey(market, code);
 }
 
 bool stockInfoLessThan(const CStockInfo& a, const CStockInfo& b)
@@ -69,42 +71,20 @@ bool CStockDetail::operator<(const CStockDetail& other) const
     return market < other.market;
 }
 
+bool CStockDetail::hasNightQuoter() const
+{
+    return hasNightTrading(market.toUtf8().toStdString(), key());
+}
+
 boost::shared_ptr<CStockDetail> CStockDetail::g_cstockdetail(new CStockDetail);
 
 CIndexDetail::CIndexDetail(QString market_, QString code_, QString name_)
     : CStockDetail(std::move(market_), std::move(code_), std::move(name_))
 {}
 
-// The detail part is copied on purpose: CStockDetail has no move, and callers rely on a moved-from
-// index keeping its identity.
-CIndexDetail::CIndexDetail(CIndexDetail&& other) noexcept
-    : CStockDetail(other), textList(std::exchange(other.textList, {})),
-      valueVector(std::exchange(other.valueVector, {})),
-      numberList(std::exchange(other.numberList, {})), baseTime(other.baseTime),
-      baseValue(other.baseValue), setting1(other.setting1), setting2(other.setting2),
-      setting3(other.setting3), extraText1(std::exchange(other.extraText1, {})),
-      extraText2(std::exchange(other.extraText2, {})), setting4(other.setting4),
-      setting5(other.setting5), extraFlag(other.extraFlag)
-{}
-
-CIndexDetail& CIndexDetail::operator=(CIndexDetail&& other) noexcept
-{
-    if (this == &other) return *this;
-    CStockDetail::operator=(other);
-    textList = std::exchange(other.textList, {});
-    valueVector = std::exchange(other.valueVector, {});
-    numberList = std::exchange(other.numberList, {});
-    baseTime = other.baseTime;
-    baseValue = other.baseValue;
-    setting1 = other.setting1;
-    setting2 = other.setting2;
-    setting3 = other.setting3;
-    extraText1 = std::exchange(other.extraText1, {});
-    extraText2 = std::exchange(other.extraText2, {});
-    setting4 = other.setting4;
-    setting5 = other.setting5;
-    extraFlag = other.extraFlag;
-    return *this;
-}
+// CStockDetail has no move, so moving an index copies its detail part: the source keeps its
+// identity and prices. The containers and texts move.
+CIndexDetail::CIndexDetail(CIndexDetail&& other) noexcept = default;
+CIndexDetail& CIndexDetail::operator=(CIndexDetail&& other) noexcept = default;
 
 } // namespace TC

@@ -89,8 +89,9 @@ public:
     static boost::shared_ptr<CStockDetail> g_cstockdetail;
 };
 
-// An index: a detail with its lists, base time and value, and settings. Moving moves the lists
-// and the two extra texts, leaving the source's containers empty; the rest is copied.
+// An index: a detail with its lists, base time and value, and settings. Moving moves the three
+// lists, leaving the source's empty, and the two extra texts; the detail part and the numbers are
+// copied, so the source keeps its market, code and name.
 class TCUTILS_EXPORT CIndexDetail : public CStockDetail
 {
 public:

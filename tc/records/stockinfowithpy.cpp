@@ -4,8 +4,6 @@
 
 #include <QByteArray>
 
-#include <utility>
-
 namespace TC {
 
 namespace {
@@ -23,27 +21,8 @@ CStockInfoWithPy::CStockInfoWithPy(const CStockInfo& info) : CStockInfo(info)
     calcPyInfo();
 }
 
-CStockInfoWithPy::CStockInfoWithPy(CStockInfoWithPy&& other) noexcept
-    : CStockInfo(std::move(other)), pyList(std::move(other.pyList)), matchInfo1(other.matchInfo1),
-      matchInfo2(other.matchInfo2), matchInfo3(other.matchInfo3), matchInfo4(other.matchInfo4),
-      extraInt(other.extraInt)
-{
-    other.pyList.clear();
-}
-
-CStockInfoWithPy& CStockInfoWithPy::operator=(CStockInfoWithPy&& other) noexcept
-{
-    if (this == &other) return *this;
-    CStockInfo::operator=(std::move(other));
-    pyList = std::move(other.pyList);
-    other.pyList.clear();
-    matchInfo1 = other.matchInfo1;
-    matchInfo2 = other.matchInfo2;
-    matchInfo3 = other.matchInfo3;
-    matchInfo4 = other.matchInfo4;
-    extraInt = other.extraInt;
-    return *this;
-}
+CStockInfoWithPy::CStockInfoWithPy(CStockInfoWithPy&& other) noexcept = default;
+CStockInfoWithPy& CStockInfoWithPy::operator=(CStockInfoWithPy&& other) noexcept = default;
 
 void CStockInfoWithPy::calcPyInfo()
 {

@@ -1,11 +1,10 @@
 #include <tc/markets/securitytype.h>
 #include <tc/standin/typetables.h>
 
+#include "common/datatable.h"
 #include "common/printers.h"
 
 #include <gtest/gtest.h>
-
-#include <QStringList>
 
 using namespace TC;
 
@@ -100,70 +99,15 @@ TEST(StockTypeOrder, AsksTheClassesInOrderOnTheirMarkets)
     centre()->loadDefaults();
 }
 
-// The shipped tables give real instruments the right label.
+// The shipped tables give real instruments the right label, Hong Kong's included.
 TEST(StockType, LabelsRealInstruments)
 {
     centre()->loadDefaults();
-    const std::pair<const char*, const char*> groups[] = {
-        // 浦发银行 贵州茅台 中国平安 工商银行 海天味业 东鹏饮料 中芯国际 金山办公 九号公司 云赛B股;
-        // 平安银行 万科A 五粮液 招商蛇口 比亚迪 海康威视 中国广核 宁德时代 东方财富 华大九天
-        // 古井贡B
-        {"股票", "SH.600000 SH.600519 SH.601318 SH.601398 SH.603288 SH.605499 SH.688981 SH.688111 "
-                 "SH.689009 SH.900901 SZ.000001 SZ.000002 SZ.000858 SZ.001979 SZ.002594 "
-                 "SZ.002415 SZ.003816 SZ.300750 SZ.300059 SZ.301269 SZ.200596"},
-        // 上证指数 沪深300 科创50 深证成指 创业板指 (indices have no label of their own); 原油2602
-        {"其他", "SH.000001 SH.000300 SH.000688 SZ.399001 SZ.399006 INE.sc2602"},
-        // 沪铜 沪金 豆粕 铁矿石 白糖 烧碱 (not market SH) 甲醇
-        {"商品期货", "SF.cu2601 SHFE.au2602 DF.m2605 DCE.i2605 ZF.SR605 ZF.SH601 CZCE.MA605"},
-        // 沪深300 上证50 中证500 中证1000 index futures
-        {"股指期货", "IF.IF2512 IF.IH2512 IF.IC2603 IF.IM2512 CFFEX.IF2603"},
-        // 10, 5, 2 and 30-year treasury bond futures
-        {"国债期货", "IF.T2603 IF.TF2603 IF.TS2603 IF.TL2603"},
-        // GC001 GC007 R-001 R-007
-        {"回购", "SH.204001 SH.204007 SZ.131810 SZ.131801"},
-        // 银华日利 华宝添益 货币ETF
-        {"货币基金", "SH.511880 SH.511990 SZ.159001"},
-        // 银华稳进 银华锐进
-        {"分级基金", "SZ.150018 SZ.150019"},
-        // 华安张江产业园REIT 浙商沪杭甬REIT 博时蛇口产园REIT 华夏越秀高速REIT 基金通乾
-        {"封闭式基金", "SH.508000 SH.508001 SZ.180101 SZ.180202 SH.500038"},
-        // 南方原油 富国天惠 兴全趋势 招商中证白酒
-        {"其它基金", "SH.501018 SZ.161005 SZ.163402 SZ.161725"},
-        // 50ETF 300ETF 国债ETF 纳指ETF 黄金ETF 科创50ETF 证券ETF 创业板ETF 300ETF
-        {"ETF", "SH.510050 SH.510300 SH.511010 SH.513100 SH.518880 SH.588000 SH.512880 "
-                "SZ.159915 SZ.159919"},
-        // 江铜CWB1
-        {"权证", "SH.580026"},
-        // 21国债(7) 05国债(4); 15青岛08 青岛1508
-        {"国债", "SH.010107 SH.010504"},
-        {"地方债", "SH.130393 SZ.109394"},
-        // 浦发转债 南银转债 起帆转债 嘉元转债 温氏转债 牧原转债 立讯转债
-        {"可转债", "SH.110059 SH.113050 SH.111000 SH.118000 SZ.123107 SZ.127045 SZ.128136"},
-        // 07长电债 23鄂交01 08万科G1
-        {"公司债", "SH.122000 SH.115216 SZ.112005"},
-        // G三峡EB1 16以岭EB
-        {"可交换公司债券", "SH.132018 SZ.120001"},
-        // commodity, index and ETF options
-        {"期权", "ZFO.SR605C6000 DFO.m2605-C-3000 SFO.cu2602C80000 IFO.IO2512-C-4500 "
-                 "INE.sc2602C550 SHO.10009001 SZO.90005001"},
-        // Codes of segments (not named instruments) for the bond kinds above lacks.
-        {"企业债", "SH.152100 SH.124100"},
-        {"私募债", "SH.125100 SZ.114100"},
-        {"证券公司次级债", "SZ.118901"},
-        {"资产支持证券", "SH.121100 SZ.116100"},
-        {"证券公司短期债券挂牌转让", "SH.135001"},
-        {"其他债", "SH.018001"},
-    };
-    int instruments = 0;
-    for (const auto& [text, keys] : groups) {
-        for (const QString& key : QString::fromLatin1(keys).split(QLatin1Char(' '))) {
-            const QStringList mc = key.split(QLatin1Char('.'));
-            EXPECT_EQ(label(mc[0].toStdString(), mc[1].toStdString()), QString::fromUtf8(text))
-                << key.toStdString();
-            ++instruments;
-        }
-    }
-    EXPECT_GE(instruments - 9, 80); // the nine segment codes are not named instruments
+    const auto rows = testdata::load("stocktype-labels.tsv");
+    for (const testdata::Row& row : rows)
+        EXPECT_EQ(label(row.fields.at(0), row.fields.at(1)), row.text(2))
+            << "line " << row.line << ": " << row.fields.at(0) << ' ' << row.fields.at(1);
+    EXPECT_GE(rows.size(), 120u);
 }
 
 TEST(StockType, KeepsTheSameCodeApartOnTheTwoExchanges)
