@@ -7,6 +7,7 @@
 #   ./build.sh tsan [ctest args]   the test suite under ThreadSanitizer
 #   ./build.sh fuzz [seconds]      every libFuzzer target for a bounded time each (clang 14)
 #   ./build.sh deb                 the Debian packages (cpack) in build/deb, checked
+#   ./build.sh docs                the API reference (Doxygen) in build/ci/docs
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -18,6 +19,7 @@ PACKAGES=(
 )
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+DOCS_PACKAGES=(doxygen qhelpgenerator-qt5)
 
 ensure_packages() {
     local missing=() p
@@ -80,6 +82,11 @@ deb)
     (cd build/deb && cpack -G DEB)
     tests/package/checkdeb.sh build/deb
     ;;
+docs)
+    ensure_packages "${DOCS_PACKAGES[@]}"
+    configure_ci
+    cmake --build build/ci --target docs
+    ;;
 asan | tsan)
     ensure_packages
     preset=$1
@@ -95,7 +102,7 @@ fuzz)
     fuzz/run.sh build/fuzz "${2:-10}"
     ;;
 *)
-    echo "usage: $0 run|test|asan|tsan|fuzz|deb" >&2
+    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs" >&2
     exit 2
     ;;
 esac
