@@ -8,6 +8,7 @@
 #   ./build.sh fuzz [seconds]      every libFuzzer target for a bounded time each (clang 14)
 #   ./build.sh deb                 the Debian packages (cpack) in build/deb, checked
 #   ./build.sh docs                the API reference (Doxygen) in build/ci/docs
+#   ./build.sh abi-baseline        rewrites the ABI baseline, tests/package/abi/, from build/ci
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,7 +16,7 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
-    tzdata dpkg-dev
+    tzdata abigail-tools dpkg-dev
 )
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
@@ -36,7 +37,7 @@ ensure_packages() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# The CI build: RelWithDebInfo, warnings as errors.
+# The CI build: RelWithDebInfo (the ABI baseline comes from it), warnings as errors.
 configure_ci() {
     cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTCUTILS_WERROR=ON \
         -DTCUTILS_BUILD_BENCH=OFF
@@ -87,6 +88,11 @@ docs)
     configure_ci
     cmake --build build/ci --target docs
     ;;
+abi-baseline)
+    ensure_packages
+    configure_ci
+    cmake --build build/ci -j "$jobs" --target abi-baseline
+    ;;
 asan | tsan)
     ensure_packages
     preset=$1
@@ -102,7 +108,7 @@ fuzz)
     fuzz/run.sh build/fuzz "${2:-10}"
     ;;
 *)
-    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs" >&2
+    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs|abi-baseline" >&2
     exit 2
     ;;
 esac
