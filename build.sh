@@ -6,6 +6,9 @@
 #   ./build.sh asan [ctest args]   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./build.sh tsan [ctest args]   the test suite under ThreadSanitizer
 #   ./build.sh fuzz [seconds]      every libFuzzer target for a bounded time each (clang 14)
+#   ./build.sh deb                 the Debian packages (cpack) in build/deb, checked
+#   ./build.sh docs                the API reference (Doxygen) in build/ci/docs
+#   ./build.sh abi-baseline        rewrites the ABI baseline, tests/package/abi/, from build/ci
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,10 +16,11 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
-    tzdata
+    tzdata abigail-tools dpkg-dev
 )
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+DOCS_PACKAGES=(doxygen qhelpgenerator-qt5)
 
 ensure_packages() {
     local missing=() p
@@ -32,6 +36,12 @@ ensure_packages() {
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# The CI build: RelWithDebInfo (the ABI baseline comes from it), warnings as errors.
+configure_ci() {
+    cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTCUTILS_WERROR=ON \
+        -DTCUTILS_BUILD_BENCH=OFF
+}
 
 # The main job: tcutil on the bundled instruments and bar sample.
 tour() {
@@ -59,10 +69,29 @@ run)
     ;;
 test)
     ensure_packages
-    cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTCUTILS_WERROR=ON \
-        -DTCUTILS_BUILD_BENCH=OFF
+    configure_ci
     cmake --build build/ci -j "$jobs"
     ctest --test-dir build/ci --output-on-failure -j "$jobs"
+    ;;
+deb)
+    # Installed under /usr, so the libraries go to Debian's multiarch folder.
+    ensure_packages
+    cmake -S . -B build/deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+        -DTCUTILS_BUILD_TESTS=OFF -DTCUTILS_BUILD_BENCH=OFF -DTCUTILS_BUILD_TOOLS=OFF
+    cmake --build build/deb -j "$jobs"
+    rm -f build/deb/*.deb
+    (cd build/deb && cpack -G DEB)
+    tests/package/checkdeb.sh build/deb
+    ;;
+docs)
+    ensure_packages "${DOCS_PACKAGES[@]}"
+    configure_ci
+    cmake --build build/ci --target docs
+    ;;
+abi-baseline)
+    ensure_packages
+    configure_ci
+    cmake --build build/ci -j "$jobs" --target abi-baseline
     ;;
 asan | tsan)
     ensure_packages
@@ -79,7 +108,7 @@ fuzz)
     fuzz/run.sh build/fuzz "${2:-10}"
     ;;
 *)
-    echo "usage: $0 run|test|asan|tsan|fuzz" >&2
+    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs|abi-baseline" >&2
     exit 2
     ;;
 esac

@@ -44,3 +44,5 @@
 
 #include <tc/files/encryption.h>
 #include <tc/files/fileio.h>
+
+#include <tc/version.h>
