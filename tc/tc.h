@@ -1,6 +1,7 @@
 #pragma once
 
-// Every public header of tcutils, the host seam's included.
+/// \file
+/// Every public header of tcutils, the host seam's included.
 
 #include <tc/host/aescipher.h>
 #include <tc/host/filehelper.h>
