@@ -2,55 +2,47 @@
 #include <tc/markets/marketpredicates_p.h>
 #include <tc/records/stockinfo.h>
 
+#include "common/datatable.h"
 #include "common/printers.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <map>
 
 using namespace TC;
 
-TEST(MarketCatalogue, HoldsFifteenMarketsInKeyOrder)
+// tests/data/markets.tsv: every code with its display name, rank and accepting predicates.
+TEST(MarketCatalogue, NamesRanksAndPredicatesFollowTheVocabulary)
 {
-    const QMap<QString, QString> map = getMarketNameMap();
-    EXPECT_EQ(map.keys(), QStringList({"BKZS", "DF", "GI", "HGT", "HK", "IF", "INE", "LSE", "OF",
-                                       "SF", "SGT", "SH", "SHO", "SZ", "ZF"}));
-    // Every name is unique and maps back to its code.
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
-        EXPECT_EQ(getMarketByName(it.value()), it.key());
-
-    // A caller's change never reaches the library's map.
-    QMap<QString, QString> mine = getMarketNameMap();
-    mine.insert(QStringLiteral("XX"), QStringLiteral("x"));
-    mine[QStringLiteral("SH")] = QStringLiteral("changed");
-    EXPECT_EQ(getMarketNameMap().size(), 15);
-    EXPECT_EQ(getNameByMarket(QStringLiteral("SH")), QStringLiteral("上海证券交易所(SSE)"));
-}
-
-TEST(MarketCatalogue, LooksUpNamesExactly)
-{
-    EXPECT_EQ(getNameByMarket(QStringLiteral("SZ")), QStringLiteral("深圳证劵交易所(SZSE)"));
-    EXPECT_EQ(getNameByMarket(QStringLiteral("OF")), QStringLiteral("开放式基金(OEF)"));
-    EXPECT_EQ(getNameByMarket(QStringLiteral("ZF")), QStringLiteral("郑州期货交易所(CZCE)"));
-    for (const QString& unknown : {QString(), QStringLiteral("SZO"), QStringLiteral("sh"),
-                                   QStringLiteral("SH "), QStringLiteral("DCE")})
-        EXPECT_TRUE(getNameByMarket(unknown).isEmpty()) << unknown.toStdString();
-
-    EXPECT_EQ(getMarketByName(QStringLiteral("能源中心(INE)")), QStringLiteral("INE"));
-    EXPECT_EQ(getMarketByName(QStringLiteral("上海证券交易所(SSE)")), QStringLiteral("SH"));
-    // The Shenzhen name is written with 劵, not 券.
-    for (const char* unknown : {"", "INE", "上海证券交易所", "深圳证券交易所(SZSE)"})
+    const std::map<QString, bool (*)(const std::string&)> predicates{
+        {"dce", isDceMarket},           {"czce", isCzceMarket}, {"shfe", isShfeMarket},
+        {"cffex", isCffexMarket},       {"ine", isIneMarket},   {"futures", isFuturesMarket},
+        {"hgt", isHgtMarket},           {"sgt", isSgtMarket},   {"hk", isHkMarket},
+        {"option", isStockOptionMarket}};
+    QStringList catalogue;
+    for (const testdata::Row& row : testdata::load("markets.tsv")) {
+        SCOPED_TRACE("markets.tsv line " + std::to_string(row.line));
+        const QString code = row.text(0), name = row.text(1), rank = row.text(2);
+        if (name != "-") {
+            catalogue << code;
+            EXPECT_EQ(getNameByMarket(code), name);
+            EXPECT_EQ(getMarketByName(name), code);
+        } else {
+            EXPECT_TRUE(getNameByMarket(code).isEmpty());
+        }
+        EXPECT_TRUE(getMarketByName(code).isNull()); // codes are not names
+        EXPECT_EQ(getMarketOrder(code),
+                  rank == "-" ? std::numeric_limits<int>::max() : rank.toInt());
+        const QStringList accepted = row.text(3).split(' ');
+        for (const auto& [predicate, accepts] : predicates)
+            EXPECT_EQ(accepts(row.fields.at(0)), accepted.contains(predicate))
+                << predicate.toStdString();
+    }
+    EXPECT_EQ(getMarketNameMap().keys(), catalogue);
+    // The Shenzhen name is written with 劵, and a name needs its abbreviation.
+    for (const char* unknown : {"深圳证券交易所(SZSE)", "上海证券交易所"})
         EXPECT_TRUE(getMarketByName(QString::fromUtf8(unknown)).isNull()) << unknown;
-}
-
-TEST(MarketCatalogue, RanksTheSixMainMarketsFirst)
-{
-    const char* ranked[] = {"SH", "SZ", "IF", "SF", "DF", "ZF"};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(getMarketOrder(QLatin1String(ranked[i])), i);
-    for (const char* unranked : {"DCE", "SHFE", "INE", "HK", "sh", "", "SH ", "SHO"})
-        EXPECT_EQ(getMarketOrder(QLatin1String(unranked)), std::numeric_limits<int>::max())
-            << unranked;
 }
 
 TEST(MarketCatalogue, AdjustsCodesToSixCharacters)
@@ -63,25 +55,6 @@ TEST(MarketCatalogue, AdjustsCodesToSixCharacters)
         adjustStockCode(code);
         EXPECT_EQ(code, out) << in.toStdString();
     }
-}
-
-TEST(MarketPredicates, CompareWholeCodesExactly)
-{
-    EXPECT_TRUE(isDceMarket("DCE") && isDceMarket("DF"));
-    EXPECT_FALSE(isDceMarket("dce") || isDceMarket("DCE ") || isDceMarket("D") || isDceMarket(""));
-    EXPECT_TRUE(isCzceMarket("ZF") && isCzceMarket("CZCE"));
-    EXPECT_TRUE(isShfeMarket("SF") && isShfeMarket("SHFE"));
-    EXPECT_TRUE(isCffexMarket("IF") && isCffexMarket("CFFEX"));
-    EXPECT_TRUE(isFuturesMarket("INE") && isFuturesMarket("CFFEX") && isFuturesMarket("ZF"));
-    EXPECT_FALSE(isFuturesMarket("SH") || isFuturesMarket("SHO") || isFuturesMarket("HK"));
-    EXPECT_TRUE(isHgtMarket("HGT") && isHgtMarket("SSEHKEX"));
-    EXPECT_TRUE(isSgtMarket("SGT") && isSgtMarket("SZSEHKEX"));
-    EXPECT_FALSE(isHgtMarket("SGT") || isSgtMarket("HGT"));
-    EXPECT_TRUE(isHkMarket("HK"));
-    EXPECT_FALSE(isHkMarket("HKEX"));
-    EXPECT_TRUE(isStockOptionMarket("SHO") && isStockOptionMarket("SZO"));
-    EXPECT_FALSE(isStockOptionMarket("SH"));
-    EXPECT_FALSE(isIneMarket(std::string("INE\0", 4)));
 }
 
 TEST(NightTrading, NeedsAProductAndACommodityExchange)
