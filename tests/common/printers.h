@@ -1,10 +1,10 @@
 #pragma once
 
-// GoogleTest printers so failing comparisons show text rather than bytes.
+// GoogleTest printers so failing comparisons show text rather than bytes (lists of texts print
+// element by element through the QString one).
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <ostream>
 
@@ -22,13 +22,4 @@ inline void PrintTo(const QByteArray& b, std::ostream* os)
     *os << "QByteArray(\"" << b.toHex().toStdString() << "\")";
 }
 
-inline void PrintTo(const QStringList& l, std::ostream* os)
-{
-    *os << '{';
-    for (int i = 0; i < l.size(); ++i) {
-        if (i) *os << ", ";
-        PrintTo(l[i], os);
-    }
-    *os << '}';
-}
 QT_END_NAMESPACE

@@ -45,25 +45,17 @@ TEST(MarketCatalogue, NamesRanksAndPredicatesFollowTheVocabulary)
         EXPECT_TRUE(getMarketByName(QString::fromUtf8(unknown)).isNull()) << unknown;
 }
 
-TEST(MarketCatalogue, AdjustsCodesToSixCharacters)
+TEST(MarketRules, PadCodesToSixCharactersAndFindNightTrading)
 {
-    const std::pair<QString, QString> cases[] = {
-        {"600000", "600000"},  {"1", "000001"},      {"", "000000"},       {"AB", "0000AB"},
-        {"1234567", "234567"}, {"浦发", "0000浦发"}, {QString(), "000000"}};
-    for (const auto& [in, out] : cases) {
-        QString code = in;
-        adjustStockCode(code);
-        EXPECT_EQ(code, out) << in.toStdString();
+    for (const testdata::Row& row : testdata::load("marketrules.tsv")) {
+        if (row.fields.at(0) == "adjust") {
+            QString code = row.text(2);
+            adjustStockCode(code);
+            EXPECT_EQ(code, row.text(3)) << "marketrules.tsv line " << row.line;
+        } else {
+            const CStockDetail detail(row.text(1), row.text(2), QString());
+            EXPECT_EQ(detail.hasNightQuoter(), row.fields.at(3) == "1")
+                << "marketrules.tsv line " << row.line;
+        }
     }
-}
-
-TEST(NightTrading, NeedsAProductAndACommodityExchange)
-{
-    auto night = [](const char* market, const char* code) {
-        return CStockDetail(QLatin1String(market), QLatin1String(code), QString()).hasNightQuoter();
-    };
-    EXPECT_TRUE(night("SF", "cu2405") && night("SF", "CU2405") && night("SHFE", "au2406") &&
-                night("DF", "al2405") && night("ZF", "xpb1"));
-    EXPECT_FALSE(night("INE", "au2406") || night("IF", "ag2406") || night("SF", "rb2405") ||
-                 night("sf", "cu2405") || night("", ""));
 }

@@ -52,22 +52,14 @@ TEST(InvestPerportyData, DefaultsSizingTextAndMove)
 
     d.itemList = QStringList{QStringLiteral("a")};
     d.textMap.insert(QStringLiteral("k"), QStringLiteral("v"));
-    d.orderSetting1.text1 = "限价";
     d.orderSetting1.number1 = 5;
-    d.stdText1 = "s";
-    d.switch2 = true;
     InvestPerportyData moved(std::move(d));
     InvestPerportyData target;
-    target.textMap.insert(QStringLiteral("old"), QStringLiteral("x"));
     target = std::move(moved);
     // NOLINTBEGIN(bugprone-use-after-move)
-    for (const InvestPerportyData* from : {&d, &moved}) {
-        EXPECT_TRUE(from->itemList.isEmpty() && from->textMap.isEmpty() && from->stdText1.empty() &&
-                    from->orderSetting1.text1.empty());
-        EXPECT_TRUE(from->orderSetting1.number1 == 5 && from->switch2 &&
-                    from->positionType == INT_MIN);
-    }
+    for (const InvestPerportyData* from : {&d, &moved})
+        EXPECT_TRUE(from->itemList.isEmpty() && from->textMap.isEmpty() &&
+                    from->orderSetting1.number1 == 5 && from->positionType == INT_MIN);
     // NOLINTEND(bugprone-use-after-move)
-    EXPECT_EQ(target.textMap, (QMap<QString, QString>{{QStringLiteral("k"), QStringLiteral("v")}}));
-    EXPECT_EQ(target.orderSetting1.text1, "限价");
+    EXPECT_EQ(target.textMap.value(QStringLiteral("k")), QStringLiteral("v"));
 }
