@@ -8,22 +8,23 @@
 using namespace TC;
 
 namespace {
-ComposeFormulaResultRef ref(int id1, int id2, QString name, QString market, QString code,
-                            int codeOnly, int id3)
+ComposeFormulaResultRef read(const char* text)
 {
-    ComposeFormulaResultRef r;
-    r.id1 = id1;
-    r.id2 = id2;
-    r.name = std::move(name);
-    r.market = std::move(market);
-    r.code = std::move(code);
-    r.codeOnly = codeOnly;
-    r.id3 = id3;
-    return r;
+    return ComposeFormulaResultRef::genRef(QString::fromUtf8(text));
 }
 } // namespace
 
-TEST(FormulaResultRef, DefaultsExactFormsKeyAndStock)
+// Each text of tests/data/formularesultref.tsv read, then written back.
+TEST(FormulaResultRef, ReadsEveryTextAsDefined)
+{
+    for (const testdata::Row& row : testdata::load("formularesultref.tsv")) {
+        ComposeFormulaResultRef r = ComposeFormulaResultRef::genRef(row.text(0));
+        EXPECT_EQ(r.toString(), row.text(1)) << "formularesultref.tsv line " << row.line;
+        EXPECT_FALSE(r.name.isNull() || r.market.isNull() || r.code.isNull());
+    }
+}
+
+TEST(FormulaResultRef, DefaultsKeyStockAndTheTrailingUnderscore)
 {
     ComposeFormulaResultRef d;
     EXPECT_FALSE(d.name.isNull() || d.market.isNull() || d.code.isNull());
@@ -31,31 +32,20 @@ TEST(FormulaResultRef, DefaultsExactFormsKeyAndStock)
     EXPECT_EQ(d.getKey(), QStringLiteral("-1___-1_________"));
     EXPECT_TRUE(d.getStock().isEmpty());
 
-    ComposeFormulaResultRef r = ref(3, INT_MIN, QStringLiteral("均线"), QStringLiteral("SH"),
-                                    QStringLiteral("600000"), 0, INT_MAX);
-    EXPECT_EQ(r.toString(),
-              QStringLiteral("3___-2147483648___均线___SH___600000___0___2147483647"));
-    EXPECT_EQ(r.getKey(), QStringLiteral("3___-2147483648___均线___SH___600000"));
+    ComposeFormulaResultRef r = read("3___-2147483648___均线___SH___600000___0___2147483647");
+    const QString key = QStringLiteral("3___-2147483648___均线___SH___600000");
+    EXPECT_EQ(r.getKey(), key);
     EXPECT_EQ(r.getStock(), QStringLiteral("SH600000"));
-    const QString key = r.getKey();
     for (int codeOnly : {1, -1, INT_MIN}) {
         r.codeOnly = codeOnly;
         r.id3 = codeOnly;
         EXPECT_EQ(r.getStock(), QStringLiteral("600000"));
         EXPECT_EQ(r.getKey(), key);
     }
-}
 
-TEST(FormulaResultRef, ReadsEveryTextAsDefined)
-{
-    for (const testdata::Row& row : testdata::load("formularesultref.tsv")) {
-        ComposeFormulaResultRef read = ComposeFormulaResultRef::genRef(row.text(0));
-        EXPECT_EQ(read.toString(), row.text(1)) << "formularesultref.tsv line " << row.line;
-        EXPECT_FALSE(read.name.isNull() || read.market.isNull() || read.code.isNull());
-    }
     // A trailing "_" of a text and the separator after it read as a separator one place earlier.
-    ComposeFormulaResultRef r =
-        ref(1, 2, QStringLiteral("x_"), QStringLiteral("SH"), QStringLiteral("6"), 0, 3);
+    r = read("1___2___x___SH___6___0___3");
+    r.name = QStringLiteral("x_");
     EXPECT_EQ(r.toString(), QStringLiteral("1___2___x____SH___6___0___3"));
     const ComposeFormulaResultRef back = ComposeFormulaResultRef::genRef(r.toString());
     EXPECT_TRUE(back.name == QStringLiteral("x") && back.market == QStringLiteral("_SH"));
@@ -63,13 +53,11 @@ TEST(FormulaResultRef, ReadsEveryTextAsDefined)
 
 TEST(FormulaResultRef, MovingLeavesNullTextsAndKeepsNumbers)
 {
-    ComposeFormulaResultRef src =
-        ref(1, 2, QStringLiteral("n"), QStringLiteral("SH"), QStringLiteral("6"), 1, 3);
-    const QString written = src.toString();
+    ComposeFormulaResultRef src = read("1___2___n___SH___6___1___3");
     ComposeFormulaResultRef moved(std::move(src));
-    ComposeFormulaResultRef target = ref(9, 9, QStringLiteral("old"), {}, {}, 9, 9);
+    ComposeFormulaResultRef target = read("9___9___old___old___old___9___9");
     target = std::move(moved);
-    EXPECT_EQ(target.toString(), written);
+    EXPECT_EQ(target.toString(), QStringLiteral("1___2___n___SH___6___1___3"));
     // NOLINTBEGIN(bugprone-use-after-move)
     for (ComposeFormulaResultRef* from : {&src, &moved}) {
         EXPECT_TRUE(from->name.isNull() && from->market.isNull() && from->code.isNull());
