@@ -6,6 +6,7 @@
 #   ./build.sh asan [ctest args]   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./build.sh tsan [ctest args]   the test suite under ThreadSanitizer
 #   ./build.sh fuzz [seconds]      every libFuzzer target for a bounded time each (clang 14)
+#   ./build.sh compare [lines]     tcutil csv against Miller on generated bars (speed, memory)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,10 +14,12 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
-    tzdata
+    tzdata help2man
 )
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+# Only for the comparison with Miller, never for the tests.
+COMPARE_PACKAGES=(miller time)
 
 ensure_packages() {
     local missing=() p
@@ -78,8 +81,14 @@ fuzz)
     cmake --build build/fuzz -j "$jobs"
     fuzz/run.sh build/fuzz "${2:-10}"
     ;;
+compare)
+    ensure_packages "${COMPARE_PACKAGES[@]}"
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTCUTILS_BUILD_TESTS=OFF
+    cmake --build build/release -j "$jobs" --target tcutil
+    bench/tcutil_vs_mlr.sh build/release/tools/tcutil/tcutil "${2:-2400000}"
+    ;;
 *)
-    echo "usage: $0 run|test|asan|tsan|fuzz" >&2
+    echo "usage: $0 run|test|asan|tsan|fuzz|compare" >&2
     exit 2
     ;;
 esac

@@ -10,10 +10,11 @@ namespace TC::literal {
 qint64 parseDateTime(const QString& text, bool* ok)
 {
     if (ok) *ok = false;
-    static const QRegularExpression pattern(QStringLiteral(
-        "^[ "
-        "\\t]*(?:([0-9]{4})([-/])([0-9]{1,2})(?:\\2([0-9]{1,2}))?|([0-9]{4})([0-9]{2})([0-9]{2}))"
-        "(?:[ T]([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?)?[ \\t]*$"));
+    // \z, not $: $ also matches before a final line end.
+    static const QRegularExpression pattern(
+        QStringLiteral("^[ \\t]*(?:([0-9]{4})([-/])([0-9]{1,2})(?:\\2([0-9]{1,2}))?"
+                       "|([0-9]{4})([0-9]{2})([0-9]{2}))"
+                       "(?:[ T]([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?)?[ \\t]*\\z"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch()) return -1;
     const bool compact = !m.captured(5).isEmpty();

@@ -341,7 +341,20 @@ private:
         const bool header = number == 1 && !hasDigit(m_fields.front());
         const int seconds = header ? 0 : TC::parserDate(m_fields.front());
         if (!header) checkDate(m_fields.front(), seconds, number);
-        if (seconds == -1) {
+        if (!startRow(header, seconds != -1, seconds, number)) return false;
+        for (int i = 1; i < m_fields.size(); ++i) {
+            m_chunk += QLatin1Char(',');
+            m_chunk += m_fields[i];
+        }
+        m_chunk += QLatin1Char('\n');
+        return !header;
+    }
+
+    // Starts the row: "seconds" for a header, else the seconds count; false, the line skipped,
+    // when it is neither.
+    bool startRow(bool header, bool hasDate, qint64 seconds, qint64 number)
+    {
+        if (!header && !hasDate) {
             m_findings->note(Skipped, number);
             return false;
         }
@@ -349,12 +362,7 @@ private:
             m_chunk += QLatin1String("seconds");
         else
             appendNumber(m_chunk, seconds);
-        for (int i = 1; i < m_fields.size(); ++i) {
-            m_chunk += QLatin1Char(',');
-            m_chunk += m_fields[i];
-        }
-        m_chunk += QLatin1Char('\n');
-        return !header;
+        return true;
     }
 
     // The file's own reading of the line. True for a data row.
@@ -374,14 +382,7 @@ private:
         bool isDate = false;
         const qint64 seconds = TC::parseDateTime(m_fields.front(), &isDate);
         const bool header = number == 1 && !hasDigit(m_fields.front());
-        if (!isDate && !header) {
-            m_findings->note(Skipped, number);
-            return false;
-        }
-        if (header)
-            m_chunk += QLatin1String("seconds");
-        else
-            appendNumber(m_chunk, seconds);
+        if (!startRow(header, isDate, seconds, number)) return false;
         for (int i = 1; i < m_fields.size(); ++i) {
             m_chunk += QLatin1Char(',');
             QString field = m_fields[i];
