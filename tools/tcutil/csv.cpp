@@ -11,6 +11,7 @@
 #include <QTextCodec>
 #include <QThread>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <climits>
@@ -160,6 +161,66 @@ bool exactNumber(QStringView s, double& value)
     return ec == std::errc() && ptr == bytes + n;
 }
 
+// A decimal number as its significant digits and the power of ten of the last one: "5.92008E+09"
+// and "5920080000" both give 592008 and 4, so equal values compare equal without rounding. False
+// for anything else, more than 40 significant digits or an exponent of more than four digits.
+struct Decimal
+{
+    bool negative = false;
+    int count = 0;
+    int exponent = 0;
+    char digits[40] = {};
+
+    bool operator==(const Decimal& o) const
+    {
+        return negative == o.negative && count == o.count && exponent == o.exponent &&
+               std::equal(digits, digits + count, o.digits);
+    }
+};
+
+bool readDecimal(QStringView s, Decimal& d)
+{
+    s = s.trimmed();
+    d = Decimal();
+    int i = 0;
+    const int n = static_cast<int>(s.size());
+    if (i < n && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+')))
+        d.negative = s[i++] == QLatin1Char('-');
+    bool point = false, anyDigit = false;
+    for (; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c == u'.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < u'0' || c > u'9') break;
+        anyDigit = true;
+        if (point) --d.exponent;
+        if (c == u'0' && d.count == 0) continue;
+        if (d.count == static_cast<int>(sizeof d.digits)) return false;
+        d.digits[d.count++] = static_cast<char>(c);
+    }
+    if (!anyDigit) return false;
+    if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
+        ++i;
+        bool minus = false;
+        if (i < n && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+')))
+            minus = s[i++] == QLatin1Char('-');
+        int exponent = 0, length = 0;
+        for (; i < n && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9'); ++i, ++length)
+            exponent = exponent * 10 + (s[i].unicode() - u'0');
+        if (length == 0 || length > 4) return false;
+        d.exponent += minus ? -exponent : exponent;
+    }
+    if (i != n) return false;
+    while (d.count > 0 && d.digits[d.count - 1] == '0') {
+        --d.count;
+        ++d.exponent;
+    }
+    if (d.count == 0) d = Decimal(); // zero, whatever its sign and exponent
+    return true;
+}
+
 QString shortest(double value)
 {
     char buffer[64];
@@ -168,19 +229,17 @@ QString shortest(double value)
 }
 
 // line with the commas that stand between a quote and the next one deleted, as parserCsvLine
-// deletes them first.
-void removeQuotedCommas(const QString& line, QString& result)
+// deletes them first; quotes holds the positions of line's quotes.
+void removeQuotedCommas(const QString& line, const std::vector<int>& quotes, QString& result)
 {
     result.resize(0);
     int from = 0;
-    for (int open = line.indexOf(QLatin1Char('"')); open >= 0;) {
-        const int close = line.indexOf(QLatin1Char('"'), open + 1);
-        const int end = close < 0 ? line.size() : close;
-        result.append(line.constData() + from, open - from);
-        for (int i = open; i < end; ++i)
+    for (size_t q = 0; q < quotes.size(); q += 2) {
+        const int end = q + 1 < quotes.size() ? quotes[q + 1] : line.size();
+        result.append(line.constData() + from, quotes[q] - from);
+        for (int i = quotes[q]; i < end; ++i)
             if (line[i] != QLatin1Char(',')) result += line[i];
         from = end;
-        open = close < 0 ? -1 : line.indexOf(QLatin1Char('"'), close + 1);
     }
     result.append(line.constData() + from, line.size() - from);
 }
@@ -311,8 +370,8 @@ public:
         m_findings = &batch.findings;
         qint64 number = batch.firstLine;
         for (const QString& raw : batch.lines) {
-            if (raw.contains(QChar(QChar::ReplacementCharacter)))
-                m_findings->note(Undecodable, number);
+            scan(raw);
+            if (m_replacement) m_findings->note(Undecodable, number);
             if (m_exact ? exactLine(raw, number) : clientLine(raw, number)) ++batch.rows;
             ++number;
         }
@@ -320,13 +379,29 @@ public:
     }
 
 private:
+    // One pass over the line for what the rules look at: its quotes, an 'E', a U+FFFD.
+    void scan(const QString& raw)
+    {
+        m_quotes.clear();
+        bool exponent = false, replacement = false;
+        const ushort* p = raw.utf16();
+        for (int i = 0, n = raw.size(); i < n; ++i) {
+            const ushort c = p[i];
+            if (c == u'"') m_quotes.push_back(int(i));
+            exponent |= c == u'E';
+            replacement |= c == QChar::ReplacementCharacter;
+        }
+        m_exponent = exponent;
+        m_replacement = replacement;
+    }
+
     // What QReadFile with its CSV flag makes of the line, checked against the text. True for a
     // data row.
     bool clientLine(const QString& raw, qint64 number)
     {
         m_line = raw;
-        const bool quote = raw.contains(QLatin1Char('"'));
-        const bool exponent = raw.contains(QLatin1Char('E'));
+        const bool quote = !m_quotes.empty();
+        const bool exponent = m_exponent;
         if (quote || exponent) TC::parserCsvLine(m_line);
         if (exponent) checkExponents(raw, quote, number);
         if (quote) {
@@ -401,7 +476,7 @@ private:
     // The exponent rule rewrote the comma pieces that hold an 'E' and differ: was the value kept?
     void checkExponents(const QString& raw, bool quote, qint64 number)
     {
-        if (quote) removeQuotedCommas(raw, m_base);
+        if (quote) removeQuotedCommas(raw, m_quotes, m_base);
         const QString& base = quote ? m_base : raw;
         // Pieces before a rewritten one are the same on both sides; delta is how much longer the
         // rewritten ones made the line.
@@ -420,8 +495,9 @@ private:
                 if (text.size() >= 2 && text.front() == QLatin1Char('"') &&
                     text.back() == QLatin1Char('"'))
                     text = text.mid(1, text.size() - 2);
-                double exact = 0, client = 0;
-                if (!exactNumber(text, exact) || !exactNumber(after, client) || exact != client) {
+                Decimal exact, client;
+                if (!readDecimal(text, exact) || !readDecimal(after, client) ||
+                    !(exact == client)) {
                     m_findings->note(NumberChanged, number);
                     return;
                 }
@@ -433,17 +509,13 @@ private:
 
     void checkQuotedCommas(const QString& raw, qint64 number)
     {
-        int open = raw.indexOf(QLatin1Char('"'));
-        while (open >= 0) {
-            const int close = raw.indexOf(QLatin1Char('"'), open + 1);
-            const QStringView inside =
-                QStringView(raw).mid(open + 1, close < 0 ? -1 : close - open - 1);
+        for (size_t q = 0; q < m_quotes.size(); q += 2) {
+            const int end = q + 1 < m_quotes.size() ? m_quotes[q + 1] : raw.size();
+            const QStringView inside = QStringView(raw).mid(m_quotes[q] + 1, end - m_quotes[q] - 1);
             if (inside.contains(QLatin1Char(',')) && !isGroupedNumber(inside)) {
                 m_findings->note(QuotedComma, number);
                 return;
             }
-            if (close < 0) return;
-            open = raw.indexOf(QLatin1Char('"'), close + 1);
         }
     }
 
@@ -475,6 +547,9 @@ private:
     QString m_line;
     QString m_base;
     QStringList m_fields;
+    std::vector<int> m_quotes;
+    bool m_exponent = false;
+    bool m_replacement = false;
     std::vector<bool> m_quoted;
 };
 
