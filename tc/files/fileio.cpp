@@ -51,8 +51,7 @@ bool QReadFile(const QString& path, QString& content, bool csv)
         }
         content += QLatin1Char('\n');
     };
-    while (LineReaderAccess::next(reader, append)) {
-    }
+    LineReaderAccess::lines<true>(reader, append);
     if (content.capacity() - content.size() > content.size() / 8) content.squeeze();
     return true;
 }
@@ -68,8 +67,7 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
         if (flags.quote) line.remove(QLatin1Char('"'));
         lines.append(line);
     };
-    while (LineReaderAccess::next(reader, append)) {
-    }
+    LineReaderAccess::lines<true>(reader, append);
     return true;
 }
 

@@ -94,11 +94,14 @@ bool LineReader::isOpen() const
 
 bool LineReader::readLine(QString& line)
 {
-    return LineReaderAccess::next(*this, [&](const QChar* text, int length, detail::LineFlags f) {
-        line.setUnicode(text, length);
-        // Only a quote or an exponent marker lets parserCsvLine change a line.
-        if (d->csv && (f.quote || f.exponent)) parserCsvLine(line);
-    });
+    return LineReaderAccess::lines<false>(*this,
+                                          [&](const QChar* text, int length, detail::LineFlags f) {
+                                              line.setUnicode(text, length);
+                                              // Only a quote or an exponent marker lets
+                                              // parserCsvLine change a line.
+                                              if (d->csv && (f.quote || f.exponent))
+                                                  parserCsvLine(line);
+                                          });
 }
 
 QString LineReader::errorString() const

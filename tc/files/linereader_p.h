@@ -106,10 +106,11 @@ struct TCUTILS_NO_EXPORT LineReader::Private
     // Reads and decodes the next block into text; false at the end or on a read error.
     bool fill();
 
-    // Calls onLine(const QChar* text, int length, LineFlags) for the next line, without its end;
-    // false at the end or on a read error.
-    template <typename OnLine> bool next(OnLine&& onLine)
+    // Calls onLine(const QChar* text, int length, LineFlags) for the next line, without its end,
+    // or with kAll for every line left; false when there was none (the end or a read error).
+    template <bool kAll, typename OnLine> bool lines(OnLine&& onLine)
     {
+        bool any = false;
         for (;;) {
             const int size = text.size();
             if (pos < size) {
@@ -119,22 +120,26 @@ struct TCUTILS_NO_EXPORT LineReader::Private
                      i = detail::nextStop(s, i + 1, size)) {
                     if (s[i] == u'"') {
                         flags.quote = true;
-                    } else if (s[i] == u'E') {
+                        continue;
+                    }
+                    if (s[i] == u'E') {
                         flags.exponent = true;
-                    } else if (carry.isEmpty()) {
-                        const int start = pos;
-                        pos = i + 1;
+                        continue;
+                    }
+                    const int start = pos;
+                    pos = i + 1;
+                    if (carry.isEmpty()) {
                         onLine(text.constData() + start, i - start, flags);
-                        return true;
                     } else {
-                        carry.append(text.constData() + pos, i - pos);
+                        carry.append(text.constData() + start, i - start);
                         carryFlags.add(flags);
-                        pos = i + 1;
                         onLine(carry.constData(), carry.size(), carryFlags);
                         carry.resize(0);
                         carryFlags = detail::LineFlags();
-                        return true;
                     }
+                    if (!kAll) return true;
+                    any = true;
+                    flags = detail::LineFlags();
                 }
                 carry.append(text.constData() + pos, size - pos);
                 carryFlags.add(flags);
@@ -143,7 +148,7 @@ struct TCUTILS_NO_EXPORT LineReader::Private
             if (fill()) continue;
             // Bytes read at a line's start that decode to nothing (a byte-order mark alone, a
             // sequence cut by the end of the file) still make the stream return one empty line.
-            if (carry.isEmpty() && !emptyTail) return false;
+            if (carry.isEmpty() && !emptyTail) return any;
             emptyTail = false;
             onLine(carry.constData(), carry.size(), carryFlags);
             carry.resize(0);
@@ -157,9 +162,9 @@ struct TCUTILS_NO_EXPORT LineReader::Private
 class LineReaderAccess
 {
 public:
-    template <typename OnLine> static bool next(LineReader& reader, OnLine&& onLine)
+    template <bool kAll, typename OnLine> static bool lines(LineReader& reader, OnLine&& onLine)
     {
-        return reader.d->device && reader.d->next(onLine);
+        return reader.d->device && reader.d->template lines<kAll>(onLine);
     }
 };
 
