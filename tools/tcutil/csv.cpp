@@ -15,8 +15,10 @@
 #include <array>
 #include <charconv>
 #include <climits>
+#include <deque>
+#include <future>
+#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace tcutil {
@@ -178,41 +180,44 @@ struct Decimal
     }
 };
 
-bool readDecimal(QStringView s, Decimal& d)
+bool readDecimal(QStringView text, Decimal& d)
 {
-    s = s.trimmed();
+    const QChar* p = text.data();
+    const QChar* end = p + text.size();
+    while (p < end && p->isSpace())
+        ++p;
+    while (end > p && end[-1].isSpace())
+        --end;
     d = Decimal();
-    int i = 0;
-    const int n = static_cast<int>(s.size());
-    if (i < n && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+')))
-        d.negative = s[i++] == QLatin1Char('-');
+    if (p < end && (*p == QLatin1Char('-') || *p == QLatin1Char('+')))
+        d.negative = *p++ == QLatin1Char('-');
     bool point = false, anyDigit = false;
-    for (; i < n; ++i) {
-        const char16_t c = s[i].unicode();
+    for (; p < end; ++p) {
+        const char16_t c = p->unicode();
         if (c == u'.' && !point) {
             point = true;
             continue;
         }
         if (c < u'0' || c > u'9') break;
         anyDigit = true;
-        if (point) --d.exponent;
+        d.exponent -= point;
         if (c == u'0' && d.count == 0) continue;
         if (d.count == static_cast<int>(sizeof d.digits)) return false;
         d.digits[d.count++] = static_cast<char>(c);
     }
     if (!anyDigit) return false;
-    if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
-        ++i;
+    if (p < end && (*p == QLatin1Char('e') || *p == QLatin1Char('E'))) {
+        ++p;
         bool minus = false;
-        if (i < n && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+')))
-            minus = s[i++] == QLatin1Char('-');
+        if (p < end && (*p == QLatin1Char('-') || *p == QLatin1Char('+')))
+            minus = *p++ == QLatin1Char('-');
         int exponent = 0, length = 0;
-        for (; i < n && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9'); ++i, ++length)
-            exponent = exponent * 10 + (s[i].unicode() - u'0');
+        for (; p < end && p->unicode() >= u'0' && p->unicode() <= u'9'; ++p, ++length)
+            exponent = exponent * 10 + (p->unicode() - u'0');
         if (length == 0 || length > 4) return false;
         d.exponent += minus ? -exponent : exponent;
     }
-    if (i != n) return false;
+    if (p != end) return false;
     while (d.count > 0 && d.digits[d.count - 1] == '0') {
         --d.count;
         ++d.exponent;
@@ -226,22 +231,6 @@ QString shortest(double value)
     char buffer[64];
     const auto [ptr, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return QString::fromLatin1(buffer, static_cast<int>(ptr - buffer));
-}
-
-// line with the commas that stand between a quote and the next one deleted, as parserCsvLine
-// deletes them first; quotes holds the positions of line's quotes.
-void removeQuotedCommas(const QString& line, const std::vector<int>& quotes, QString& result)
-{
-    result.resize(0);
-    int from = 0;
-    for (size_t q = 0; q < quotes.size(); q += 2) {
-        const int end = q + 1 < quotes.size() ? quotes[q + 1] : line.size();
-        result.append(line.constData() + from, quotes[q] - from);
-        for (int i = quotes[q]; i < end; ++i)
-            if (line[i] != QLatin1Char(',')) result += line[i];
-        from = end;
-    }
-    result.append(line.constData() + from, line.size() - from);
 }
 
 // The text that parserDate leaves out of a date-time: up to the first blank or "T".
@@ -382,32 +371,26 @@ private:
     // One pass over the line for what the rules look at: its quotes, an 'E', a U+FFFD.
     void scan(const QString& raw)
     {
+        // Qt's searches go through the text many characters at a time.
         m_quotes.clear();
-        bool exponent = false, replacement = false;
-        const ushort* p = raw.utf16();
-        for (int i = 0, n = raw.size(); i < n; ++i) {
-            const ushort c = p[i];
-            if (c == u'"') m_quotes.push_back(int(i));
-            exponent |= c == u'E';
-            replacement |= c == QChar::ReplacementCharacter;
-        }
-        m_exponent = exponent;
-        m_replacement = replacement;
+        for (int q = raw.indexOf(QLatin1Char('"')); q >= 0;
+             q = raw.indexOf(QLatin1Char('"'), q + 1))
+            m_quotes.push_back(q);
+        m_exponent = raw.contains(QLatin1Char('E'));
+        m_replacement = raw.contains(QChar(QChar::ReplacementCharacter));
     }
 
     // What QReadFile with its CSV flag makes of the line, checked against the text. True for a
     // data row.
     bool clientLine(const QString& raw, qint64 number)
     {
-        m_line = raw;
+        m_line.setUnicode(raw.constData(), raw.size()); // in m_line's own buffer, not shared
         const bool quote = !m_quotes.empty();
         const bool exponent = m_exponent;
         if (quote || exponent) TC::parserCsvLine(m_line);
-        if (exponent) checkExponents(raw, quote, number);
-        if (quote) {
-            checkQuotedCommas(raw, number);
-            m_line.remove(QLatin1Char('"'));
-        }
+        if (quote) removeQuotedCommas(raw, number);
+        if (exponent) checkExponents(quote ? m_base : raw, number);
+        if (quote) m_line.remove(QLatin1Char('"'));
         TC::parserLineSplit(m_fields, m_line);
         if (m_fields.isEmpty()) {
             m_findings->note(Skipped, number);
@@ -417,9 +400,15 @@ private:
         const int seconds = header ? 0 : TC::parserDate(m_fields.front());
         if (!header) checkDate(m_fields.front(), seconds, number);
         if (!startRow(header, seconds != -1, seconds, number)) return false;
-        for (int i = 1; i < m_fields.size(); ++i) {
-            m_chunk += QLatin1Char(',');
-            m_chunk += m_fields[i];
+        const int first = m_fields.front().size();
+        if (m_fields.size() > 1 && m_line.at(first) == QLatin1Char(',')) {
+            // Cut at commas: the rest of the line after the first field is the rest of the row.
+            m_chunk.append(m_line.constData() + first, m_line.size() - first);
+        } else {
+            for (int i = 1; i < m_fields.size(); ++i) {
+                m_chunk += QLatin1Char(',');
+                m_chunk += m_fields[i];
+            }
         }
         m_chunk += QLatin1Char('\n');
         return !header;
@@ -474,10 +463,9 @@ private:
     }
 
     // The exponent rule rewrote the comma pieces that hold an 'E' and differ: was the value kept?
-    void checkExponents(const QString& raw, bool quote, qint64 number)
+    // base: the line as parserCsvLine cuts it, without the commas inside quotes.
+    void checkExponents(const QString& base, qint64 number)
     {
-        if (quote) removeQuotedCommas(raw, m_quotes, m_base);
-        const QString& base = quote ? m_base : raw;
         // Pieces before a rewritten one are the same on both sides; delta is how much longer the
         // rewritten ones made the line.
         int delta = 0;
@@ -507,16 +495,28 @@ private:
         }
     }
 
-    void checkQuotedCommas(const QString& raw, qint64 number)
+    // m_base becomes raw with the commas inside quotes deleted, as parserCsvLine deletes them
+    // first; quoted text other than a number's thousands separators loses its commas there.
+    void removeQuotedCommas(const QString& raw, qint64 number)
     {
+        m_base.resize(0);
+        int from = 0;
+        bool dropped = false;
         for (size_t q = 0; q < m_quotes.size(); q += 2) {
-            const int end = q + 1 < m_quotes.size() ? m_quotes[q + 1] : raw.size();
-            const QStringView inside = QStringView(raw).mid(m_quotes[q] + 1, end - m_quotes[q] - 1);
-            if (inside.contains(QLatin1Char(',')) && !isGroupedNumber(inside)) {
+            const int open = m_quotes[q];
+            const int close = q + 1 < m_quotes.size() ? m_quotes[q + 1] : raw.size();
+            m_base.append(raw.constData() + from, open - from);
+            const int kept = m_base.size();
+            for (int i = open; i < close; ++i)
+                if (raw[i] != QLatin1Char(',')) m_base += raw[i];
+            if (!dropped && m_base.size() - kept < close - open &&
+                !isGroupedNumber(QStringView(raw).mid(open + 1, close - open - 1))) {
                 m_findings->note(QuotedComma, number);
-                return;
+                dropped = true;
             }
+            from = close;
         }
+        m_base.append(raw.constData() + from, raw.size() - from);
     }
 
     void checkDate(const QString& text, int client, qint64 number)
@@ -553,45 +553,61 @@ private:
     std::vector<bool> m_quoted;
 };
 
-// Reads the lines in batches and has one worker per processor turn each batch into rows; the
-// rows are written in the file's order. Memory: two batches per worker.
+// Reads the lines in batches, each turned into rows on a thread of its own, two batches per
+// processor at once; the rows are written in the file's order. Memory: those batches.
 qint64 convert(TC::LineReader& reader, Input& input, Output& output, Findings& findings, bool exact)
 {
-    const int workers = std::max(1, QThread::idealThreadCount());
-    std::vector<Batch> batches(static_cast<size_t>(workers));
-    std::vector<LineRules> rules(static_cast<size_t>(workers), LineRules(exact));
+    struct Work
+    {
+        explicit Work(bool exact) : rules(exact) {}
+        Batch batch;
+        LineRules rules;
+    };
+    const size_t depth = 2 * static_cast<size_t>(std::max(1, QThread::idealThreadCount()));
+    std::vector<std::unique_ptr<Work>> spare;
+    // Declared before the tasks, so that a failure waits for them before freeing their work.
+    std::deque<std::unique_ptr<Work>> queued;
+    std::deque<std::future<void>> tasks;
     Progress progress(input.size());
     qint64 next = 1;
     qint64 rows = 0;
-    for (bool more = true; more;) {
-        int filled = 0;
-        for (Batch& batch : batches) {
+    for (bool more = true; more || !queued.empty();) {
+        if (more && queued.size() < depth) {
+            std::unique_ptr<Work> work;
+            if (spare.empty()) {
+                work = std::make_unique<Work>(exact);
+            } else {
+                work = std::move(spare.back());
+                spare.pop_back();
+            }
+            Batch& batch = work->batch;
             batch.firstLine = next;
             batch.lines.resize(kBatchLines);
-            int n = 0;
-            while (n < kBatchLines && (more = reader.readLine(batch.lines[static_cast<size_t>(n)])))
+            size_t n = 0;
+            while (n < batch.lines.size() && (more = reader.readLine(batch.lines[n])))
                 ++n;
-            batch.lines.resize(static_cast<size_t>(n));
-            next += n;
-            if (n > 0) ++filled;
-            if (!more) break;
+            batch.lines.resize(n);
+            next += static_cast<qint64>(n);
+            progress.update(reader.position());
+            if (n == 0) {
+                spare.push_back(std::move(work));
+                continue;
+            }
+            Work* w = work.get();
+            tasks.push_back(std::async(std::launch::async, [w] { w->rules.process(w->batch); }));
+            queued.push_back(std::move(work));
+            continue;
         }
-        progress.update(reader.position());
-        std::vector<std::thread> threads;
-        for (int i = 1; i < filled; ++i)
-            threads.emplace_back(
-                [&, i] { rules[static_cast<size_t>(i)].process(batches[static_cast<size_t>(i)]); });
-        if (filled > 0) rules[0].process(batches[0]);
-        for (std::thread& t : threads)
-            t.join();
-        for (int i = 0; i < filled; ++i) {
-            Batch& batch = batches[static_cast<size_t>(i)];
-            output.write(batch.output);
-            findings.merge(batch.findings);
-            rows += batch.rows;
-            batch.findings = Findings();
-            batch.rows = 0;
-        }
+        tasks.front().get();
+        tasks.pop_front();
+        Batch& batch = queued.front()->batch;
+        output.write(batch.output);
+        findings.merge(batch.findings);
+        rows += batch.rows;
+        batch.findings = Findings();
+        batch.rows = 0;
+        spare.push_back(std::move(queued.front()));
+        queued.pop_front();
     }
     if (!reader.errorString().isEmpty()) input.failed(reader.errorString());
     return rows;
