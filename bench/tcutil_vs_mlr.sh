@@ -5,6 +5,7 @@
 # miller, time); ./build.sh compare installs them and runs this on the Release build.
 #
 #   bench/tcutil_vs_mlr.sh <tcutil binary> [lines, default 2400000] [runs, default 3]
+#   (BENCH_TZ=UTC for another zone)
 #
 # The bars: "20200102 09:31:00,3000.00,3001.00,2999.00,3000.00,"1,234,500",3.70350E+09",
 # 240 a trading day (09:31 to 11:30, 13:01 to 15:00) from 1990 on, weekends left out; a random
@@ -14,6 +15,7 @@ set -euo pipefail
 tcutil=${1:?usage: $0 <tcutil binary> [lines] [runs]}
 lines=${2:-2400000}
 runs=${3:-3}
+zone=${BENCH_TZ:-Asia/Shanghai}
 command -v mlr >/dev/null || { echo "needs Miller (Debian: apt-get install miller)" >&2; exit 2; }
 [ -x /usr/bin/time ] || { echo "needs GNU time (Debian: apt-get install time)" >&2; exit 2; }
 
@@ -56,12 +58,12 @@ BEGIN {
     }
 }' >"$bars"
 
-echo "$(wc -l <"$bars") lines, $(du -m "$bars" | cut -f1) MiB; TZ=Asia/Shanghai; best wall time of $runs"
+echo "$(wc -l <"$bars") lines, $(du -m "$bars" | cut -f1) MiB; TZ=$zone; best wall time of $runs"
 measure() { # name command...: best "wall user sys maxrss" of the runs
     local name=$1 best= result wall
     shift
     for _ in $(seq "$runs"); do
-        result=$(TZ=Asia/Shanghai /usr/bin/time -f "%e %U %S %M" "$@" 2>&1 >"$work/$name.out" | tail -1)
+        result=$(TZ=$zone /usr/bin/time -f "%e %U %S %M" "$@" 2>&1 >"$work/$name.out" | tail -1)
         wall=${result%% *}
         if [ -z "$best" ] || awk -v a="$wall" -v b="${best%% *}" 'BEGIN { exit !(a < b) }'; then
             best=$result
