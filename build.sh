@@ -9,6 +9,7 @@
 #   ./build.sh deb                 the Debian packages (cpack) in build/deb, checked
 #   ./build.sh docs                the API reference (Doxygen) in build/ci/docs
 #   ./build.sh abi-baseline        rewrites the ABI baseline, tests/package/abi/, from build/ci
+#   ./build.sh compare [lines]     tcutil csv against Miller on generated bars (speed, memory)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,11 +17,13 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
-    tzdata abigail-tools dpkg-dev
+    tzdata abigail-tools dpkg-dev help2man
 )
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 DOCS_PACKAGES=(doxygen qhelpgenerator-qt5)
+# Only for the comparison with Miller, never for the tests.
+COMPARE_PACKAGES=(miller time)
 
 ensure_packages() {
     local missing=() p
@@ -107,8 +110,14 @@ fuzz)
     cmake --build build/fuzz -j "$jobs"
     fuzz/run.sh build/fuzz "${2:-10}"
     ;;
+compare)
+    ensure_packages "${COMPARE_PACKAGES[@]}"
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTCUTILS_BUILD_TESTS=OFF
+    cmake --build build/release -j "$jobs" --target tcutil
+    bench/tcutil_vs_mlr.sh build/release/tools/tcutil/tcutil "${2:-2400000}"
+    ;;
 *)
-    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs|abi-baseline" >&2
+    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs|abi-baseline|compare" >&2
     exit 2
     ;;
 esac

@@ -41,9 +41,11 @@
 
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/dates.h>
+#include <tc/parsing/datetime.h>
 #include <tc/parsing/textconversions.h>
 
 #include <tc/files/encryption.h>
 #include <tc/files/fileio.h>
+#include <tc/files/linereader.h>
 
 #include <tc/version.h>
