@@ -1,15 +1,13 @@
 #include <tc/parsing/csvline.h>
 
 #include <tc/parsing/numberconversions_p.h>
+#include <tc/parsing/simd_p.h>
 
 #include <QVarLengthArray>
+#include <QtAlgorithms>
 
 #include <algorithm>
 #include <cmath>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace TC {
 
@@ -57,7 +55,7 @@ void removeQuotedCommas(QString& line, int firstQuote)
 }
 
 // Where the first double quote and the first upper-case E of text stand, -1 when absent; one
-// pass, eight characters at a time where SSE2 is there.
+// pass, a block at a time.
 void findQuoteAndE(const QString& text, int& quote, int& e)
 {
     const int n = text.size();
@@ -65,18 +63,14 @@ void findQuoteAndE(const QString& text, int& quote, int& e)
     quote = -1;
     e = -1;
     int k = 0;
-#ifdef __SSE2__
-    const __m128i quotes = _mm_set1_epi16(u'"');
-    const __m128i es = _mm_set1_epi16(u'E');
-    for (; k + 8 <= n; k += 8) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
-        const unsigned q = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, quotes)));
-        const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, es)));
-        if (quote < 0 && q != 0) quote = k + __builtin_ctz(q) / 2;
-        if (e < 0 && m != 0) e = k + __builtin_ctz(m) / 2;
+    for (; k + simd::Utf16Block::kUnits <= n; k += simd::Utf16Block::kUnits) {
+        const simd::Utf16Block block(p + k);
+        const quint32 q = block.anyOf(u'"');
+        const quint32 m = block.anyOf(u'E');
+        if (quote < 0 && q != 0) quote = k + static_cast<int>(qCountTrailingZeroBits(q));
+        if (e < 0 && m != 0) e = k + static_cast<int>(qCountTrailingZeroBits(m));
         if (quote >= 0 && e >= 0) return;
     }
-#endif
     for (; k < n; ++k) {
         if (quote < 0 && p[k] == u'"') quote = k;
         if (e < 0 && p[k] == u'E') e = k;
@@ -194,16 +188,10 @@ void parserLineSplit(QStringList& fields, QString& line)
     // Where the pieces end, the line's end last.
     QVarLengthArray<int, 64> ends;
     int i = 0;
-#ifdef __SSE2__
-    const __m128i cuts = _mm_set1_epi16(static_cast<short>(cut));
-    for (; i + 8 <= n; i += 8) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
-        // Two mask bits per character.
-        for (unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, cuts)));
-             m != 0; m &= m - 1, m &= m - 1)
-            ends.append(i + __builtin_ctz(m) / 2);
+    for (; i + simd::Utf16Block::kUnits <= n; i += simd::Utf16Block::kUnits) {
+        for (quint32 m = simd::Utf16Block(s + i).anyOf(cut); m != 0; m &= m - 1)
+            ends.append(i + static_cast<int>(qCountTrailingZeroBits(m)));
     }
-#endif
     for (; i < n; ++i) {
         if (s[i] == cut) ends.append(i);
     }

@@ -1,12 +1,10 @@
 #include <tc/parsing/textconversions.h>
 
+#include <tc/parsing/simd_p.h>
+
 #include <QByteArray>
 
 #include <cstdint>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace TC {
 
@@ -22,27 +20,8 @@ struct BlockMasks
 
 BlockMasks blockMasks(const unsigned char* p)
 {
-    BlockMasks m;
-#ifdef __SSE2__
-    const __m128i a1 = _mm_set1_epi8(static_cast<char>(0xA1));
-    const __m128i a3 = _mm_set1_epi8(static_cast<char>(0xA3));
-    for (int k = 0; k < 4; ++k) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-        const auto bits = [k](__m128i eq) {
-            return static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(eq))) << (16 * k);
-        };
-        m.high |= bits(_mm_cmpeq_epi8(_mm_max_epu8(v, a3), v));
-        m.a1 |= bits(_mm_cmpeq_epi8(v, a1));
-        m.a3 |= bits(_mm_cmpeq_epi8(v, a3));
-    }
-#else
-    for (int i = 0; i < 64; ++i) {
-        m.high |= static_cast<uint64_t>(p[i] >= 0xA3) << i;
-        m.a1 |= static_cast<uint64_t>(p[i] == 0xA1) << i;
-        m.a3 |= static_cast<uint64_t>(p[i] == 0xA3) << i;
-    }
-#endif
-    return m;
+    const simd::ByteBlock block(p);
+    return {block.atLeast(0xA3), block.equal(0xA1), block.equal(0xA3)};
 }
 
 // Where the walk through the text stands at a block boundary: whether the boundary byte is the

@@ -1,6 +1,8 @@
 #include <tc/periods/graphtick.h>
 #include <tc/periods/graphtick_p.h>
 
+#include <literal/graphtick.h>
+
 #include "common/printers.h"
 
 #include <QFontInfo>
@@ -88,7 +90,7 @@ void expectFewestSpaces(const QString& text, int width, const QFont& font)
     if (added > 0) {
         EXPECT_LT(metrics.horizontalAdvance(out.chopped(1)), width);
     }
-    EXPECT_EQ(out, enlargeTextPlain(text, width, font));
+    EXPECT_EQ(out, TC::literal::enlargeText(text, width, font));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include <tc/serialise/formularesultref.h>
 
+#include <literal/formularesultref.h>
+
 #include "common/printers.h"
 #include "generators.h"
-#include "serialise_plain.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +93,7 @@ TEST(FormulaResultRef, ReadsEveryTextAsDefined)
          QStringLiteral("1___2___a___b___SH___6___0")}};
     for (const auto& [input, expected] : cases) {
         EXPECT_EQ(reread(input), expected) << input.toStdString();
-        EXPECT_TRUE(same(ComposeFormulaResultRef::genRef(input), plain::genRef(input)));
+        EXPECT_TRUE(same(ComposeFormulaResultRef::genRef(input), TC::literal::genRef(input)));
     }
 
     // A trailing "_" of a text and the separator after it read as a separator one place earlier.
@@ -118,16 +119,16 @@ TEST(FormulaResultRef, RoundTripsAndAgreesWithTheSplitJoinForm)
     for (int i = 0; i < 20000; ++i) {
         ComposeFormulaResultRef r = ref(gen::number(rng), gen::number(rng), text(), text(), text(),
                                         gen::number(rng), gen::number(rng));
-        ASSERT_EQ(r.toString(), plain::refToString(r));
-        ASSERT_EQ(r.getKey(), plain::refKey(r));
+        ASSERT_EQ(r.toString(), TC::literal::refToString(r));
+        ASSERT_EQ(r.getKey(), TC::literal::refKey(r));
         ASSERT_TRUE(same(ComposeFormulaResultRef::genRef(r.toString()), r));
 
         const QString hostile = gen::line(rng, QStringLiteral("___"));
-        ASSERT_TRUE(same(ComposeFormulaResultRef::genRef(hostile), plain::genRef(hostile)))
+        ASSERT_TRUE(same(ComposeFormulaResultRef::genRef(hostile), TC::literal::genRef(hostile)))
             << hostile.toStdString();
         ComposeFormulaResultRef h = ref(0, 0, hostile, QString(), hostile.left(3), 0, 0);
-        ASSERT_EQ(h.toString(), plain::refToString(h));
-        ASSERT_EQ(h.getKey(), plain::refKey(h));
+        ASSERT_EQ(h.toString(), TC::literal::refToString(h));
+        ASSERT_EQ(h.getKey(), TC::literal::refKey(h));
     }
 }
 

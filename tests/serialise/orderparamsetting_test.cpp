@@ -1,8 +1,9 @@
 #include <tc/serialise/orderparamsetting.h>
 
+#include <literal/orderparamsetting.h>
+
 #include "common/printers.h"
 #include "generators.h"
-#include "serialise_plain.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +84,7 @@ TEST(OrderParamSetting, ReadsEveryLineAsDefined)
          "1|a|0|3|b|c|4"}};
     for (const auto& [input, expected] : cases) {
         EXPECT_EQ(reread(input), expected) << input;
-        EXPECT_EQ(line(plain::orderToStruct(input)), expected) << input;
+        EXPECT_EQ(line(TC::literal::orderToStruct(input)), expected) << input;
     }
 }
 
@@ -96,7 +97,7 @@ TEST(OrderParamSetting, RoundTripsAndAgreesWithTheSplitJoinForm)
         COrderParamSetting s = setting(rng() % 2, text(), gen::number(rng), gen::number(rng),
                                        text(), text(), gen::number(rng));
         std::string written = COrderParamSetting::toString(s);
-        ASSERT_EQ(written, plain::orderToString(s));
+        ASSERT_EQ(written, TC::literal::orderToString(s));
         const COrderParamSetting back = COrderParamSetting::toStruct(written);
         ASSERT_TRUE(back.flag == s.flag && back.text1 == s.text1 && back.number1 == s.number1 &&
                     back.number2 == s.number2 && back.text2 == s.text2 && back.text3 == s.text3 &&
@@ -106,11 +107,11 @@ TEST(OrderParamSetting, RoundTripsAndAgreesWithTheSplitJoinForm)
         std::string hostile = gen::utf8(gen::line(rng, QStringLiteral("|")));
         if (rng() % 4 == 0 && !hostile.empty())
             hostile[rng() % hostile.size()] = "\xFF\x80\xE4\xED\xEF\xBB\xBF\xF4"[rng() % 8];
-        ASSERT_EQ(reread(hostile), line(plain::orderToStruct(hostile)))
+        ASSERT_EQ(reread(hostile), line(TC::literal::orderToStruct(hostile)))
             << QByteArray::fromStdString(hostile).toHex().toStdString();
         COrderParamSetting h =
             setting(false, hostile, 0, 0, hostile.substr(0, hostile.size() / 2), "", 1);
-        ASSERT_EQ(COrderParamSetting::toString(h), plain::orderToString(h));
+        ASSERT_EQ(COrderParamSetting::toString(h), TC::literal::orderToString(h));
     }
 }
 
