@@ -26,7 +26,8 @@ bool same(const TC::ComposeFormulaResultRef& a, const TC::ComposeFormulaResultRe
 
 void checkForms(TC::ComposeFormulaResultRef& r)
 {
-    if (r.toString() != TC::literal::refToString(r) || r.getKey() != TC::literal::refKey(r)) std::abort();
+    if (r.toString() != TC::literal::refToString(r) || r.getKey() != TC::literal::refKey(r))
+        std::abort();
 }
 
 // The text with every "___" shortened and trailing '_' cut, so that it reads back whole.

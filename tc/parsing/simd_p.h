@@ -73,19 +73,36 @@ private:
 #endif
 };
 
-// Sixty-four bytes, any alignment.
-class ByteBlock
+// Bytes bytes (16, 32, 48 or 64), any alignment.
+template <int Bytes> class ByteBlock
 {
+    static_assert(Bytes % 16 == 0 && Bytes >= 16 && Bytes <= 64, "16 to 64 bytes, in sixteens");
+
 public:
-    static constexpr int kBytes = 64;
+    static constexpr int kBytes = Bytes;
 
     explicit ByteBlock(const unsigned char* p)
     {
 #ifdef TC_SIMD_SSE2
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < kParts; ++k)
             m_parts[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
 #else
         std::memcpy(m_bytes, p, sizeof m_bytes);
+#endif
+    }
+
+    // Sixteen bytes held in two integers, byte i in bits 8i to 8i + 7 of low, then of high: for
+    // texts too short to be read as a block, with no store for the load to wait on.
+    ByteBlock(quint64 low, quint64 high)
+    {
+        static_assert(Bytes == 16, "two words make sixteen bytes");
+#ifdef TC_SIMD_SSE2
+        m_parts[0] = _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+#else
+        for (int i = 0; i < 8; ++i) {
+            m_bytes[i] = static_cast<unsigned char>(low >> (8 * i));
+            m_bytes[8 + i] = static_cast<unsigned char>(high >> (8 * i));
+        }
 #endif
     }
 
@@ -95,7 +112,7 @@ public:
 #ifdef TC_SIMD_SSE2
         const __m128i wanted = _mm_set1_epi8(static_cast<char>(b));
         quint64 mask = 0;
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k < kParts; ++k)
             mask |= quint64(toBits(_mm_cmpeq_epi8(m_parts[k], wanted))) << (16 * k);
         return mask;
 #else
@@ -112,7 +129,7 @@ public:
 #ifdef TC_SIMD_SSE2
         const __m128i bound = _mm_set1_epi8(static_cast<char>(b));
         quint64 mask = 0;
-        for (int k = 0; k < 4; ++k) {
+        for (int k = 0; k < kParts; ++k) {
             const __m128i v = m_parts[k];
             mask |= quint64(toBits(_mm_cmpeq_epi8(_mm_max_epu8(v, bound), v))) << (16 * k);
         }
@@ -126,10 +143,14 @@ public:
     }
 
 private:
+    static constexpr int kParts = Bytes / 16;
 #ifdef TC_SIMD_SSE2
-    static quint32 toBits(__m128i bytes) { return static_cast<quint32>(_mm_movemask_epi8(bytes)); }
+    static quint32 toBits(__m128i bytes)
+    {
+        return static_cast<quint32>(_mm_movemask_epi8(bytes));
+    }
 
-    __m128i m_parts[4];
+    __m128i m_parts[kParts];
 #else
     unsigned char m_bytes[kBytes];
 #endif

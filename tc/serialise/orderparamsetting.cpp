@@ -69,8 +69,7 @@ struct Piece
     int number() const
     {
         int value = 0;
-        if (detail::readPlainInt(data, size, value))
-            return value;
+        if (detail::readPlainInt(data, size, value)) return value;
         // Through the host decoder: QString::fromUtf8 would drop a leading U+FEFF of the piece.
         return KD::sToQs(text()).toInt(nullptr, 10);
     }
