@@ -91,18 +91,18 @@ public:
 #endif
     }
 
-    // Sixteen bytes held in two integers, byte i in bits 8i to 8i + 7 of low, then of high: for
-    // texts too short to be read as a block, with no store for the load to wait on.
-    ByteBlock(quint64 low, quint64 high)
+    // The bytes held in Bytes / 8 integers, byte i in bits 8i to 8i + 7 of word i / 8 (whatever
+    // the machine's byte order): for texts too short to be read as a block, with no store for
+    // the load to wait on.
+    explicit ByteBlock(const quint64 (&words)[Bytes / 8])
     {
-        static_assert(Bytes == 16, "two words make sixteen bytes");
 #ifdef TC_SIMD_SSE2
-        m_parts[0] = _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+        for (int k = 0; k < kParts; ++k)
+            m_parts[k] = _mm_set_epi64x(static_cast<long long>(words[2 * k + 1]),
+                                        static_cast<long long>(words[2 * k]));
 #else
-        for (int i = 0; i < 8; ++i) {
-            m_bytes[i] = static_cast<unsigned char>(low >> (8 * i));
-            m_bytes[8 + i] = static_cast<unsigned char>(high >> (8 * i));
-        }
+        for (int i = 0; i < kBytes; ++i)
+            m_bytes[i] = static_cast<unsigned char>(words[i / 8] >> (8 * (i % 8)));
 #endif
     }
 

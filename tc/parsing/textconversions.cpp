@@ -135,7 +135,7 @@ uint32_t load32(const unsigned char* p)
 
 // p[0, n), n below 16, as two words with zeros after: loads that may overlap, never past n,
 // nor a store for a wide load to wait on.
-void loadShort(const unsigned char* p, size_t n, uint64_t& low, uint64_t& high)
+void loadShort(const unsigned char* p, size_t n, quint64& low, quint64& high)
 {
     low = 0;
     high = 0;
@@ -150,32 +150,37 @@ void loadShort(const unsigned char* p, size_t n, uint64_t& low, uint64_t& high)
     }
 }
 
-// ToDBS of a text of up to 15 bytes, such as an instrument's name, in place, in two words of
-// registers: the text and its terminating zero fit.
-void rewriteShort(std::string& text)
+// ToDBS of a text shorter than Bytes (16 or 32), such as an instrument's name, in place, in words
+// of registers: the text and its terminating zero fit.
+template <int Bytes> void rewriteSmall(std::string& text)
 {
     const size_t n = text.size();
     unsigned char* p = reinterpret_cast<unsigned char*>(&text[0]);
-    uint64_t low = 0;
-    uint64_t high = 0;
-    loadShort(p, n, low, high);
-    const simd::ByteBlock<16> block(low, high);
+    quint64 words[Bytes / 8] = {};
+    if (Bytes == 16) {
+        loadShort(p, n, words[0], words[1]);
+    } else {
+        words[0] = load64(p);
+        words[1] = load64(p + 8);
+        loadShort(p + 16, n - 16, words[Bytes / 8 - 2], words[Bytes / 8 - 1]);
+    }
+    const simd::ByteBlock<Bytes> block(words);
     // Without a 0xA3 and two 0xA1 in a row, no rule changes a byte: most names.
     const uint64_t a1 = block.equal(0xA1);
     const uint64_t a3 = block.equal(0xA3);
-    if (a3 == 0 && (a1 & (a1 >> 1)) == 0) return;
+    if ((a3 | (a1 & (a1 >> 1))) == 0) return;
     Carry carry;
-    const BlockPlan plan = planMasks(block.atLeast(0xA3), a1, a3, false, 16, carry);
+    const BlockPlan plan = planMasks(block.atLeast(0xA3), a1, a3, false, Bytes, carry);
     const uint64_t own = ownBits(plan, n);
     const uint64_t keep = ~plan.dropped & own;
-    // Byte by byte from the two words, all sixteen, so the walk depends on the masks only and
-    // has no end to mispredict. Each byte is written to the next free place of the text, never
-    // past its terminating zero (nothing kept goes beyond it), and the zero is set again below.
+    // Byte by byte from the words, all of them, so the walk depends on the masks only and has no
+    // end to mispredict. Each byte is written to the next free place of the text, never past its
+    // terminating zero (nothing kept goes beyond it), and the zero is set again below.
+    for (int k = 0; k < Bytes / 8; ++k)
+        words[k] ^= highBitsOf((plan.shifted >> (8 * k)) & 0xFF);
     size_t kept = 0;
-    for (int i = 0; i < 16; ++i) {
-        const uint64_t word = i < 8 ? low : high;
-        const unsigned byte = static_cast<unsigned>(word >> (8 * (i & 7))) & 0xFF;
-        p[kept] = static_cast<unsigned char>(byte ^ (((plan.shifted >> i) & 1) << 7));
+    for (int i = 0; i < Bytes; ++i) {
+        p[kept] = static_cast<unsigned char>(words[i / 8] >> (8 * (i % 8)));
         kept += (keep >> i) & 1;
     }
     text.resize(kept);
@@ -189,7 +194,11 @@ std::string ToDBS(std::string text)
     // at a time.
     const size_t n = text.size();
     if (n < 16) {
-        rewriteShort(text);
+        rewriteSmall<16>(text);
+        return text;
+    }
+    if (n < 32) {
+        rewriteSmall<32>(text);
         return text;
     }
     unsigned char* p = reinterpret_cast<unsigned char*>(&text[0]);
