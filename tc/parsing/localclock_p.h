@@ -152,14 +152,15 @@ private:
     // nothing may be cached (a TZ value too long to keep).
     uint32_t currentGeneration()
     {
-        // The environment array and TZ's entry as last seen, read consistently.
+        // The environment array and TZ's entry as last seen, read consistently (a sequence lock:
+        // each field is written with release after the odd count, so reading a new field with
+        // acquire shows the count changed).
         const uint32_t sequence = m_sequence.load(std::memory_order_acquire);
-        char** const seenEnvironment = m_environment.load(std::memory_order_relaxed);
-        const int seenIndex = m_index.load(std::memory_order_relaxed);
-        const int seenCount = m_count.load(std::memory_order_relaxed);
-        const char* const seenEntry = m_entry.load(std::memory_order_relaxed);
-        const uint32_t generation = m_generation.load(std::memory_order_relaxed);
-        std::atomic_thread_fence(std::memory_order_acquire);
+        char** const seenEnvironment = m_environment.load(std::memory_order_acquire);
+        const int seenIndex = m_index.load(std::memory_order_acquire);
+        const int seenCount = m_count.load(std::memory_order_acquire);
+        const char* const seenEntry = m_entry.load(std::memory_order_acquire);
+        const uint32_t generation = m_generation.load(std::memory_order_acquire);
         if ((sequence & 1) == 0 && sequence == m_sequence.load(std::memory_order_relaxed) &&
             sequence != 0 && environ == seenEnvironment && seenEnvironment != nullptr) {
             // With TZ set, its entry is where it was; unset, the array ends where it did with the
@@ -210,15 +211,14 @@ private:
         }
         const uint32_t sequence = m_sequence.load(std::memory_order_relaxed);
         m_sequence.store(sequence + 1, std::memory_order_relaxed);
-        std::atomic_thread_fence(std::memory_order_release);
-        m_environment.store(environment, std::memory_order_relaxed);
-        m_index.store(index, std::memory_order_relaxed);
-        m_count.store(count, std::memory_order_relaxed);
+        m_environment.store(environment, std::memory_order_release);
+        m_index.store(index, std::memory_order_release);
+        m_count.store(count, std::memory_order_release);
         m_entry.store(index >= 0  ? environment[index]
                       : count > 0 ? environment[count - 1]
                                   : nullptr,
-                      std::memory_order_relaxed);
-        m_generation.store(generation, std::memory_order_relaxed);
+                      std::memory_order_release);
+        m_generation.store(generation, std::memory_order_release);
         m_sequence.store(sequence + 2, std::memory_order_release);
         m_lock.clear(std::memory_order_release);
         return generation;
