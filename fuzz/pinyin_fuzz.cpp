@@ -5,8 +5,9 @@
 // or as a recipe that spells the name's own readings (bit 1), which random bytes rarely do.
 #include <tc/host/pinyin.h>
 
+#include <literal/pinyin.h>
+
 #include "fuzzinput.h"
-#include "pinyin_plain.h"
 
 #include <QStringList>
 #include <QTextCodec>
@@ -94,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (found < -1 || found >= n) std::abort();
     if (KD::testPy({forms[0], forms[1], forms[2]}, typed) != found) std::abort();
     const std::string letters = typedLetters(typed);
-    if (found != (letters.empty() ? -1 : plain::testPy(every, letters))) std::abort();
+    if (found != (letters.empty() ? -1 : TC::literal::testPy(every, letters))) std::abort();
     // A name is found from its start by its initials and by its full pinyin.
     for (const std::string& own : {forms[0], forms[1]}) {
         if (!own.empty() && own.size() <= kMaxTyped && own.find('?') == std::string::npos &&

@@ -1,8 +1,9 @@
 #include <tc/serialise/formularesultref.h>
 
 #include "textform_p.h"
+#include <tc/parsing/numberconversions_p.h>
 
-#include <QStringRef>
+#include <QStringView>
 
 #include <cstring>
 #include <utility>
@@ -61,10 +62,7 @@ int findSeparator(const ushort* s, int from, int size)
 
 int readNumber(const QString& text, int from, int size)
 {
-    int value = 0;
-    if (textform::readPlainDecimal(text.utf16() + from, static_cast<std::size_t>(size), value))
-        return value;
-    return QStringRef(&text, from, size).toInt(nullptr, 10);
+    return detail::toInt(QStringView(text).mid(from, size));
 }
 
 // Writes the first `pieces` pieces of the full form into one string of the exact length.

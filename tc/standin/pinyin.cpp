@@ -5,6 +5,7 @@
 #include <QChar>
 #include <QString>
 #include <QTextCodec>
+#include <QtAlgorithms>
 
 #include <algorithm>
 #include <climits>
@@ -13,10 +14,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-#if defined(_MSC_VER)
-#include <intrin.h>
-#endif
 
 namespace KD {
 namespace {
@@ -153,17 +150,6 @@ void applyPhrases(std::vector<Unit>& units)
     }
 }
 
-int lowestBit(uint64_t bits)
-{
-#if defined(_MSC_VER)
-    unsigned long index;
-    _BitScanForward64(&index, bits);
-    return static_cast<int>(index);
-#else
-    return __builtin_ctzll(bits);
-#endif
-}
-
 // The letters and digits typed, lower-case: the input itself when it is nothing else, else a
 // copy in buffer.
 struct Typed
@@ -201,7 +187,7 @@ bool spellsFrom(const char* s, const char* end, const Typed& t)
                 ++s;
             const int len = static_cast<int>(s - r);
             for (uint64_t bits = reach; bits; bits &= bits - 1) {
-                const int p = lowestBit(bits);
+                const int p = static_cast<int>(qCountTrailingZeroBits(quint64(bits)));
                 if (!headIs(r[0], t.letters[p])) continue;
                 // Stops at the end of the reading at the latest: no typed letter is a separator
                 // or the form's terminating NUL.
@@ -391,7 +377,8 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
         }
         for (uint64_t h = heads; h; h &= h - 1) {
             for (uint64_t p = previousHeads; p; p &= p - 1)
-                filter.add(lowestBit(p), lowestBit(h));
+                filter.add(static_cast<int>(qCountTrailingZeroBits(quint64(p))),
+                           static_cast<int>(qCountTrailingZeroBits(quint64(h))));
         }
         previousHeads = heads;
     }

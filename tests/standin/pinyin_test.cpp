@@ -1,7 +1,8 @@
 #include <tc/host/pinyin.h>
 
+#include <literal/pinyin.h>
+
 #include "common/printers.h"
-#include "pinyin_plain.h"
 
 #include <gtest/gtest.h>
 
@@ -282,7 +283,7 @@ TEST(Pinyin, AgreesWithThePlainMatcher)
         if (rng() % 5 == 0)
             typed.insert(rng() % (typed.size() + 1), 1, static_cast<char>('a' + rng() % 26));
         if (typed.empty()) continue;
-        const int expected = plain::testPy(forms[2], typed);
+        const int expected = TC::literal::testPy(forms[2], typed);
         EXPECT_EQ(KD::testPy(forms, typed), expected) << r.name << " " << typed;
         // The filter form only passes over names, never changes an answer.
         EXPECT_EQ(KD::testPy({forms[0], forms[1], forms[2]}, typed), expected);

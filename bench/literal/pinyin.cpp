@@ -1,20 +1,13 @@
-#pragma once
-
-// The pinyin matcher written the plain way: split the every-reading form into characters and
-// readings, then try every way to spell consecutive characters from every start. The tests and
-// the pinyin fuzzer check KD::testPy against it.
+#include <literal/pinyin.h>
 
 #include <QString>
 #include <QStringList>
 
-#include <string>
 #include <vector>
 
-namespace plain {
+namespace TC::literal {
 
-// Where typed (lower-case letters and digits only) spells consecutive characters of the
-// every-reading form every ("Pu Fa Yin Hang/Xing/Heng"), as KD::testPy defines it; -1 for none.
-inline int testPy(const std::string& every, const std::string& typed)
+int testPy(const std::string& every, const std::string& typed)
 {
     std::vector<std::vector<std::string>> units;
     for (const QString& unit : QString::fromStdString(every).split(QLatin1Char(' '))) {
@@ -50,4 +43,4 @@ inline int testPy(const std::string& every, const std::string& typed)
     return -1;
 }
 
-} // namespace plain
+} // namespace TC::literal
