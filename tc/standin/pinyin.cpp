@@ -186,6 +186,14 @@ constexpr bool headIs(char head, char typed)
     return (head | 0x20) == typed;
 }
 
+// Whether a reading is lve or nve, which keyboards also take typed as lue and nue. Only after
+// l and n, and only before e: lu and nu are syllables of their own, not lv and nv.
+constexpr bool takesUe(const char* reading)
+{
+    const char head = static_cast<char>(reading[0] | 0x20);
+    return (head == 'l' || head == 'n') && reading[1] == 'v' && reading[2] == 'e';
+}
+
 // Whether the typed input spells consecutive characters of the every-reading form, from the
 // reading at s on. Bit p of reach is set when the typed letters [0, p) spell the
 // characters passed so far. A reading is its head and the lower-case letters after it; the
@@ -205,8 +213,10 @@ bool spellsFrom(const char* s, const char* end, const Typed& t)
                 if (!headIs(r[0], t.letters[p])) continue;
                 // Stops at the end of the reading at the latest: no typed letter is a separator
                 // or the form's terminating NUL.
+                const bool ue = takesUe(r);
                 int m = 1;
-                while (p + m < t.n && r[m] == t.letters[p + m])
+                while (p + m < t.n &&
+                       (r[m] == t.letters[p + m] || (ue && m == 1 && t.letters[p + m] == 'u')))
                     ++m;
                 if (p + m == t.n) return true; // typed in full, the last syllable possibly in part
                 next |= uint64_t(1) << (p + 1);
@@ -369,6 +379,7 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
         if (head < 0) return;
         heads |= uint64_t(1) << head;
         if (syllable[1]) filter.add(head, symbolOf(syllable[1]));
+        if (takesUe(syllable)) filter.add(head, symbolOf('u'));
     };
     for (const Unit& u : units) {
         if (!every.empty()) every += ' ';
