@@ -124,6 +124,25 @@ std::vector<Unit> unitsOf(const QString& name)
     return units;
 }
 
+// A filter of the characters phrases begin with, one bit per character's hash: most characters
+// begin none, and skip the search.
+struct PhraseHeads
+{
+    uint64_t bits[16] = {};
+
+    static constexpr unsigned bitOf(char32_t c) { return (c * 2654435761u) >> 22; }
+    constexpr PhraseHeads()
+    {
+        for (const table::Phrase& p : table::kPhrases)
+            bits[bitOf(p.text[0]) / 64] |= uint64_t(1) << (bitOf(p.text[0]) % 64);
+    }
+    constexpr bool mayBegin(char32_t c) const
+    {
+        return (bits[bitOf(c) / 64] >> (bitOf(c) % 64)) & 1;
+    }
+};
+constexpr PhraseHeads kPhraseHeads;
+
 // Sets the natural readings that words of instrument names ask for, longest word first, left to
 // right.
 void applyPhrases(std::vector<Unit>& units)
@@ -132,6 +151,10 @@ void applyPhrases(std::vector<Unit>& units)
     const table::Phrase* end = std::end(table::kPhrases);
     for (size_t i = 0; i < units.size();) {
         const char32_t code = units[i].code;
+        if (!kPhraseHeads.mayBegin(code)) {
+            ++i;
+            continue;
+        }
         const table::Phrase* best = nullptr;
         auto it = std::lower_bound(
             begin, end, code, [](const table::Phrase& p, char32_t c) { return p.text[0] < c; });
@@ -275,12 +298,11 @@ struct Filter
         sixes[b.second / 6] |= static_cast<unsigned char>(1u << (b.second % 6));
     }
 
-    std::string text() const
+    void writeTo(std::string& out) const
     {
-        std::string out(kFilterChars, '0');
+        out.assign(kFilterChars, '0');
         for (int i = 0; i < kFilterChars; ++i)
             out[static_cast<size_t>(i)] = static_cast<char>('0' + sixes[i]);
-        return out;
     }
 };
 
@@ -365,10 +387,25 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
     std::vector<Unit> units = unitsOf(fromLocal8Bit(text));
     applyPhrases(units);
 
-    std::string initials, full, every;
-    initials.reserve(units.size());
-    full.reserve(units.size() * 6);
-    every.reserve(units.size() * 8);
+    // The forms are written in place, each reserved to its exact length first: a fresh list holds
+    // no spare capacity, and a list given again keeps its strings' buffers.
+    size_t fullLength = 0, everyLength = units.empty() ? 0 : units.size() - 1;
+    for (const Unit& u : units) {
+        fullLength += u.count ? std::strlen(table::kSyllables[u.natural]) : 1;
+        for (int k = 0; k < u.count; ++k)
+            everyLength += std::strlen(table::kSyllables[u.readings[k]]) + (k > 0);
+        everyLength += u.count ? 0 : 1;
+    }
+    pyList.resize(4);
+    auto fresh = [](std::string& form, size_t length) -> std::string& {
+        // reserve may round up; a string made to the length holds exactly it.
+        if (form.capacity() < length) form = std::string(length, '\0');
+        form.clear();
+        return form;
+    };
+    std::string& initials = fresh(pyList[0], units.size());
+    std::string& full = fresh(pyList[1], fullLength);
+    std::string& every = fresh(pyList[2], everyLength);
     Filter filter;
     uint64_t heads = 0; // symbols the current character's readings begin with
     uint64_t previousHeads = 0;
@@ -385,7 +422,7 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
         if (!every.empty()) every += ' ';
         heads = 0;
         if (u.count == 0) {
-            const char letter[] = {u.letter, 0};
+            const char letter[] = {u.letter, 0, 0}; // room for takesUe to look two on
             initials += u.letter;
             full += u.letter;
             addReading(letter);
@@ -406,13 +443,7 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
         }
         previousHeads = heads;
     }
-    // Copies rather than moves, so that each form holds no spare capacity.
-    pyList.clear();
-    pyList.reserve(4);
-    pyList.emplace_back(initials);
-    pyList.emplace_back(full);
-    pyList.emplace_back(every);
-    pyList.emplace_back(filter.text());
+    filter.writeTo(pyList[3]);
 }
 
 int testPy(const std::vector<std::string>& pyList, const std::string& input)
