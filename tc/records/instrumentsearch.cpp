@@ -14,6 +14,7 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <optional>
 #include <queue>
 #include <string_view>
 #include <utility>
@@ -124,15 +125,34 @@ int symbolOf(char c)
 
 } // namespace
 
+char16_t foldUnit(char16_t u)
+{
+    const char32_t folded = QChar::toCaseFolded(foldFullWidth(u));
+    return QChar::requiresSurrogates(folded) ? u : static_cast<char16_t>(folded);
+}
+
+int foldedIndexOf(const QString& s, const QString& folded)
+{
+    const int n = s.size(), m = folded.size();
+    for (int i = 0; i + m <= n; ++i) {
+        int j = 0;
+        while (j < m && !s[i + j].isSurrogate() && foldUnit(s[i + j].unicode()) == folded[j])
+            ++j;
+        if (j == m) return i;
+        if (j < m && s[i + j].isSurrogate()) return foldText(s).indexOf(folded, i);
+    }
+    return -1;
+}
+
 QString foldText(const QString& s)
 {
     QString out = s;
     QChar* d = out.data();
     forEachCodePoint(s, [d](char32_t c, int at, int width) {
         const char32_t folded = QChar::toCaseFolded(foldFullWidth(c));
-        if (width == 1 && !QChar::requiresSurrogates(folded)) {
-            d[at] = QChar(static_cast<ushort>(folded));
-        } else if (width == 2 && QChar::requiresSurrogates(folded)) {
+        if (width == 1) {
+            d[at] = QChar(foldUnit(static_cast<char16_t>(c)));
+        } else if (QChar::requiresSurrogates(folded)) {
             d[at] = QChar(QChar::highSurrogate(folded));
             d[at + 1] = QChar(QChar::lowSurrogate(folded));
         }
@@ -192,36 +212,30 @@ int Spelling::firstMatch(const Typed& t) const
 
 void appendSpelling(std::string& out, const std::string& every)
 {
-    bool firstCharacter = true;
-    for (size_t at = 0; at <= every.size();) {
-        size_t stop = every.find(' ', at);
-        if (stop == std::string::npos) stop = every.size();
-        if (every.empty()) break;
-        if (!firstCharacter) out += ' ';
-        firstCharacter = false;
-        bool firstReading = true;
-        for (size_t r = at; r <= stop;) {
-            size_t rstop = every.find('/', r);
-            if (rstop == std::string::npos || rstop > stop) rstop = stop;
-            if (!firstReading) out += '/';
-            firstReading = false;
-            // A letter or digit, then lower-case letters; anything else spells nothing.
-            bool valid = rstop > r;
-            for (size_t i = r; i < rstop && valid; ++i) {
-                const char c = every[i];
-                valid = (c >= 'a' && c <= 'z') || (i == r && isAsciiAlnum(static_cast<uchar>(c)));
-            }
-            if (valid) {
-                for (size_t i = r; i < rstop; ++i)
-                    out += static_cast<char>(every[i] >= 'A' && every[i] <= 'Z' ? every[i] | 0x20
-                                                                                : every[i]);
-            } else {
-                out += '?';
-            }
-            r = rstop + 1;
+    if (every.empty()) return;
+    out.reserve(out.size() + every.size());
+    size_t reading = out.size(); // where the current reading begins
+    bool valid = true;
+    auto close = [&] {
+        if (valid && out.size() > reading) return;
+        out.resize(reading);
+        out += '?';
+    };
+    for (const char c : every) {
+        if (c == ' ' || c == '/') {
+            close();
+            out += c;
+            reading = out.size();
+            valid = true;
+        } else if (c >= 'a' && c <= 'z') {
+            out += c;
+        } else if (out.size() == reading && isAsciiAlnum(static_cast<unsigned char>(c))) {
+            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+        } else {
+            valid = false;
         }
-        at = stop + 1;
     }
+    close();
 }
 
 void PairFilter::add(char a, char b)
@@ -232,42 +246,6 @@ void PairFilter::add(char a, char b)
     bits[bit / 64] |= uint64_t(1) << (bit % 64);
 }
 
-PairFilter filterOf(const Spelling& s)
-{
-    PairFilter f;
-    // The readings of the previous character, by where they may end a chunk of typed input.
-    std::string ends, nextEnds;
-    for (const char* p = s.begin; p <= s.end;) {
-        const char* stop = p;
-        while (stop < s.end && *stop != ' ')
-            ++stop;
-        nextEnds.clear();
-        for (const char* r = p; r < stop;) {
-            const char* rstop = r;
-            while (rstop < stop && *rstop != '/')
-                ++rstop;
-            const size_t len = static_cast<size_t>(rstop - r);
-            if (len > 0) {
-                for (const char e : ends)
-                    f.add(e, r[0]);
-                for (size_t k = 0; k + 1 < len; ++k)
-                    f.add(r[k], r[k + 1]);
-                if (takesUe(r, len)) {
-                    f.add(r[0], 'u');
-                    f.add('u', r[2]);
-                }
-                nextEnds += r[0];
-                nextEnds += r[len - 1];
-                if (isDigraph(r, len)) nextEnds += 'h';
-            }
-            r = rstop + 1;
-        }
-        ends.swap(nextEnds);
-        p = stop + 1;
-    }
-    return f;
-}
-
 PairFilter pairsOf(const Typed& t)
 {
     PairFilter f;
@@ -275,10 +253,6 @@ PairFilter pairsOf(const Typed& t)
         f.add(t.letters[k], t.letters[k + 1]);
     return f;
 }
-
-Postings::Builder::Builder(uint32_t denseKeys)
-    : m_denseKeys(denseKeys), m_stamp(denseKeys, 0), m_slot(denseKeys, 0)
-{}
 
 void Postings::Builder::reserve(size_t entries)
 {
@@ -288,74 +262,70 @@ void Postings::Builder::reserve(size_t entries)
         m_sparse.reserve(entries);
 }
 
-void Postings::Builder::startRow(uint32_t row, size_t size)
+void Postings::Builder::beginRow(uint32_t row)
 {
     while (m_rowStart.size() <= row)
-        m_rowStart.push_back(static_cast<uint32_t>(size));
-}
-
-void Postings::Builder::add(uint64_t key, uint32_t row, unsigned flags)
-{
-    if (!m_denseKeys) {
-        startRow(row, m_sparse.size());
-        m_sparse.push_back(key << 30 | uint64_t(row) << 2 | flags);
-        return;
-    }
-    if (m_stamp[key] == row + 1) {
-        m_dense[m_slot[key]] |= flags;
-        return;
-    }
-    startRow(row, m_dense.size());
-    m_stamp[key] = row + 1;
-    m_slot[key] = static_cast<uint32_t>(m_dense.size());
-    m_dense.push_back(static_cast<uint32_t>(key) << 2 | flags);
+        m_rowStart.push_back(static_cast<uint32_t>(size()));
+    m_row = row;
 }
 
 Postings Postings::Builder::finish(const std::vector<uint32_t>& rowOfId)
 {
-    startRow(static_cast<uint32_t>(rowOfId.size()), m_denseKeys ? m_dense.size() : m_sparse.size());
+    beginRow(static_cast<uint32_t>(rowOfId.size()));
     return m_denseKeys ? finishDense(rowOfId) : finishSparse(rowOfId);
 }
 
-void Postings::append(uint32_t& previous, uint32_t id, unsigned flags)
+template <typename Entry, typename KeyOf, typename IdOf>
+Postings Postings::encode(const std::vector<Entry>& entries, KeyOf keyOf, IdOf idOf)
 {
-    uint32_t v = (id - previous - 1) << 2 | flags;
-    previous = id;
-    for (; v >= 0x80; v >>= 7)
-        m_bytes.push_back(static_cast<uint8_t>(v | 0x80));
-    m_bytes.push_back(static_cast<uint8_t>(v));
+    Postings p;
+    p.m_bytes.resize(entries.size() * 5);
+    uint8_t* out = p.m_bytes.data();
+    for (size_t i = 0; i < entries.size();) {
+        const uint64_t key = keyOf(entries[i]);
+        p.m_keys.push_back(key);
+        p.m_starts.push_back(static_cast<uint32_t>(out - p.m_bytes.data()));
+        uint32_t previous = UINT32_MAX;
+        while (i < entries.size() && keyOf(entries[i]) == key) {
+            const uint32_t id = idOf(entries[i]);
+            unsigned flags = 0;
+            for (; i < entries.size() && keyOf(entries[i]) == key && idOf(entries[i]) == id; ++i)
+                flags |= static_cast<unsigned>(entries[i] & 3);
+            uint32_t v = (id - previous - 1) << 2 | flags;
+            previous = id;
+            for (; v >= 0x80; v >>= 7)
+                *out++ = static_cast<uint8_t>(v | 0x80);
+            *out++ = static_cast<uint8_t>(v);
+        }
+    }
+    p.m_starts.push_back(static_cast<uint32_t>(out - p.m_bytes.data()));
+    p.m_bytes.resize(static_cast<size_t>(out - p.m_bytes.data()));
+    p.m_bytes.shrink_to_fit();
+    p.m_keys.shrink_to_fit();
+    p.m_starts.shrink_to_fit();
+    return p;
 }
 
 Postings Postings::Builder::finishDense(const std::vector<uint32_t>& rowOfId)
 {
-    // Counts the entries of each key, then puts the ids in their keys' places, ids in order.
-    std::vector<uint32_t> starts(m_denseKeys + 1, 0);
+    // Counts the entries of each key, then puts them in their keys' places with their ids,
+    // taking the rows in id order: each key's ids come out in order.
+    std::vector<uint32_t> next(m_denseKeys + 1, 0);
     for (const uint32_t e : m_dense)
-        ++starts[(e >> 2) + 1];
-    for (size_t k = 1; k < starts.size(); ++k)
-        starts[k] += starts[k - 1];
-    std::vector<uint32_t> placed(m_dense.size());
-    std::vector<uint32_t> next(starts.begin(), starts.end() - 1);
+        ++next[(e >> 2) + 1];
+    for (size_t k = 1; k < next.size(); ++k)
+        next[k] += next[k - 1];
+    std::vector<uint64_t> placed(m_dense.size());
     for (uint32_t id = 0; id < rowOfId.size(); ++id) {
         const uint32_t row = rowOfId[id];
         for (uint32_t i = m_rowStart[row]; i < m_rowStart[row + 1]; ++i)
-            placed[next[m_dense[i] >> 2]++] = id << 2 | (m_dense[i] & 3);
+            placed[next[m_dense[i] >> 2]++] =
+                uint64_t(m_dense[i] >> 2) << 30 | id << 2 | (m_dense[i] & 3);
     }
     m_dense = {};
-
-    Postings p;
-    p.m_bytes.reserve(placed.size() * 3 / 2);
-    for (uint32_t k = 0; k < m_denseKeys; ++k) {
-        if (starts[k] == starts[k + 1]) continue;
-        p.m_keys.push_back(k);
-        p.m_starts.push_back(static_cast<uint32_t>(p.m_bytes.size()));
-        uint32_t previous = UINT32_MAX;
-        for (uint32_t i = starts[k]; i < starts[k + 1]; ++i)
-            p.append(previous, placed[i] >> 2, placed[i] & 3);
-    }
-    p.m_starts.push_back(static_cast<uint32_t>(p.m_bytes.size()));
-    p.m_bytes.shrink_to_fit();
-    return p;
+    return encode(
+        placed, [](uint64_t e) { return e >> 30; },
+        [](uint64_t e) { return static_cast<uint32_t>(e >> 2) & ((1u << 28) - 1); });
 }
 
 Postings Postings::Builder::finishSparse(const std::vector<uint32_t>& rowOfId)
@@ -386,27 +356,10 @@ Postings Postings::Builder::finishSparse(const std::vector<uint32_t>& rowOfId)
         m_sparse.swap(sorted);
     }
     sorted = {};
-
-    Postings p;
-    p.m_bytes.reserve(m_sparse.size() * 2);
-    for (size_t i = 0; i < m_sparse.size();) {
-        const uint64_t key = m_sparse[i] >> 30;
-        p.m_keys.push_back(key);
-        p.m_starts.push_back(static_cast<uint32_t>(p.m_bytes.size()));
-        uint32_t previous = UINT32_MAX;
-        while (i < m_sparse.size() && m_sparse[i] >> 30 == key) {
-            const uint64_t keyAndId = m_sparse[i] >> 2;
-            unsigned flags = 0;
-            for (; i < m_sparse.size() && m_sparse[i] >> 2 == keyAndId; ++i)
-                flags |= static_cast<unsigned>(m_sparse[i] & 3);
-            p.append(previous, static_cast<uint32_t>(keyAndId) & ((1u << 28) - 1), flags);
-        }
-    }
-    p.m_starts.push_back(static_cast<uint32_t>(p.m_bytes.size()));
+    const Postings p = encode(
+        m_sparse, [](uint64_t e) { return e >> 30; },
+        [](uint64_t e) { return static_cast<uint32_t>(e >> 2) & ((1u << 28) - 1); });
     m_sparse = {};
-    p.m_keys.shrink_to_fit();
-    p.m_starts.shrink_to_fit();
-    p.m_bytes.shrink_to_fit();
     return p;
 }
 
@@ -486,10 +439,20 @@ std::u16string_view view(const QString& s)
     return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size())};
 }
 
-std::string localBytes(const QString& s)
+// Appends s folded as foldText folds it.
+void appendFolded(std::u16string& out, const QString& s)
 {
-    const QByteArray bytes = s.toLocal8Bit();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(s.size()));
+    bool pairs = false;
+    for (int i = 0; i < s.size(); ++i) {
+        pairs = pairs || s[i].isSurrogate();
+        out[at + static_cast<size_t>(i)] = foldUnit(s[i].unicode());
+    }
+    if (pairs) {
+        const QString f = foldText(s);
+        std::copy(f.utf16(), f.utf16() + f.size(), out.begin() + static_cast<ptrdiff_t>(at));
+    }
 }
 
 // The letters of a futures contract's code ("rb" of rb2601, "IF" of IF2603, "T" of T2603);
@@ -550,9 +513,9 @@ struct search::Index
 
     std::string spellText;            // each name's spelling one after another
     std::vector<uint32_t> spellStart; // n + 1
-    std::vector<PairFilter> filters;
-    Postings pinyin; // spelled prefixes of one to three letters
-    Postings text;   // units and pairs of units of the folded names
+    std::vector<PairFilter> filters;  // by id: read in id order by the pinyin passes
+    Postings pinyin;                  // spelled prefixes of one to three letters
+    Postings text;                    // units and pairs of units of the folded names
 
     std::u16string_view code(uint32_t id) const
     {
@@ -565,7 +528,7 @@ struct search::Index
         const uint32_t row = rowOfId[id];
         return {spellText.data() + spellStart[row], spellText.data() + spellStart[row + 1]};
     }
-    const PairFilter& filter(uint32_t id) const { return filters[rowOfId[id]]; }
+    const PairFilter& filter(uint32_t id) const { return filters[id]; }
     const QString& name(uint32_t id) const { return list.at(static_cast<int>(rowOfId[id])).name; }
 };
 
@@ -576,8 +539,7 @@ std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n)
 {
     struct Tie
     {
-        int rank;
-        int nameLength;
+        uint64_t rankAndLength; // market rank, then name length
         CodeOrder code;
         uint32_t row;
     };
@@ -588,11 +550,12 @@ std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n)
         const CStockInfo& info = list.at(static_cast<int>(row));
         auto rank = ranks.find(info.market);
         if (rank == ranks.end()) rank = ranks.insert(info.market, getMarketOrder(info.market));
-        ties.push_back({*rank, info.name.size(), CodeOrder(view(info.code)), row});
+        ties.push_back(
+            {uint64_t(static_cast<uint32_t>(*rank)) << 32 | static_cast<uint32_t>(info.name.size()),
+             CodeOrder(view(info.code)), row});
     }
     std::sort(ties.begin(), ties.end(), [&list](const Tie& a, const Tie& b) {
-        if (a.rank != b.rank) return a.rank < b.rank;
-        if (a.nameLength != b.nameLength) return a.nameLength < b.nameLength;
+        if (a.rankAndLength != b.rankAndLength) return a.rankAndLength < b.rankAndLength;
         if (!(a.code == b.code)) return a.code < b.code;
         const int c =
             list.at(static_cast<int>(a.row)).code.compare(list.at(static_cast<int>(b.row)).code);
@@ -615,9 +578,38 @@ struct PrefixWalk
     };
     std::vector<Reading> readings;
     std::vector<int> firstReading; // per character, into readings; one more at the end
-    Postings::Builder* out;
-    uint32_t row;
-    char prefix[3];
+    // The keys of one name, each once: an open-addressed table of (key + 1) << 2 | flags, and
+    // the list of their slots.
+    std::vector<uint32_t> table;
+    std::vector<uint32_t> used;
+
+    void add(uint32_t key, unsigned flags)
+    {
+        if (2 * used.size() >= table.size()) grow();
+        const uint32_t mask = static_cast<uint32_t>(table.size() - 1);
+        for (uint32_t at = (key * 2654435761u) >> 16 & mask;; at = (at + 1) & mask) {
+            if (table[at] == 0) {
+                table[at] = (key + 1) << 2 | flags;
+                used.push_back(at);
+                return;
+            }
+            if (table[at] >> 2 == key + 1) {
+                table[at] |= flags;
+                return;
+            }
+        }
+    }
+
+    void grow()
+    {
+        std::vector<uint32_t> entries;
+        for (const uint32_t at : used)
+            entries.push_back(table[at]);
+        table.assign(table.size() * 2, 0);
+        used.clear();
+        for (const uint32_t e : entries)
+            add((e >> 2) - 1, e & 3);
+    }
 
     void parse(const Spelling& s)
     {
@@ -637,34 +629,72 @@ struct PrefixWalk
         }
     }
 
-    void from(size_t u, int length, bool natural, unsigned startFlags)
+    // Adds the keys of the spellings that go on from character u, after length letters whose
+    // key value (base 36) is value.
+    void from(size_t u, int length, uint32_t value, bool natural, unsigned startFlags)
     {
+        static constexpr uint32_t kBase[] = {0, 36, 36 + 36 * 36};
         for (int i = firstReading[u]; i < firstReading[u + 1]; ++i) {
             const Reading& r = readings[static_cast<size_t>(i)];
             const bool nat = natural && r.natural;
+            const unsigned flags = startFlags ? (nat ? kNatural | kStart : kStart) : 0;
             const bool ue = takesUe(r.s, static_cast<size_t>(r.length));
             const bool digraph = isDigraph(r.s, static_cast<size_t>(r.length));
             for (int variant = 0; variant < (ue ? 2 : 1); ++variant) {
+                uint32_t v = value;
                 for (int k = 0; k < r.length && length + k < 3; ++k) {
-                    prefix[length + k] = variant && k == 1 ? 'u' : r.s[k];
-                    const unsigned flags = startFlags ? (nat ? kNatural | kStart : kStart) : 0;
-                    out->add(pinyinKey(prefix, length + k + 1), row, flags);
+                    v = v * 36 + static_cast<uint32_t>(symbolOf(variant && k == 1 ? 'u' : r.s[k]));
+                    add(kBase[length + k] + v, flags);
                     const int chunk = k + 1;
                     const bool ends = chunk == 1 || chunk == r.length || (chunk == 2 && digraph);
                     if (ends && length + chunk < 3 && u + 2 < firstReading.size())
-                        from(u + 1, length + chunk, nat, startFlags);
+                        from(u + 1, length + chunk, v, nat, startFlags);
                 }
             }
         }
     }
 
-    void addAll(const Spelling& s, uint32_t forRow, Postings::Builder& builder)
+    // The pairs of letters typed spellings hold: within a reading, and from where a chunk of
+    // input may end in one character (initial, zh/ch/sh, whole reading) to the next one's head.
+    PairFilter filter() const
+    {
+        PairFilter f;
+        for (size_t u = 0; u + 1 < firstReading.size(); ++u) {
+            for (int i = firstReading[u]; i < firstReading[u + 1]; ++i) {
+                const Reading& r = readings[static_cast<size_t>(i)];
+                const size_t len = static_cast<size_t>(r.length);
+                for (size_t k = 0; k + 1 < len; ++k)
+                    f.add(r.s[k], r.s[k + 1]);
+                if (takesUe(r.s, len)) {
+                    f.add(r.s[0], 'u');
+                    f.add('u', r.s[2]);
+                }
+                if (u + 2 >= firstReading.size()) continue;
+                for (int j = firstReading[u + 1]; j < firstReading[u + 2]; ++j) {
+                    const char head = readings[static_cast<size_t>(j)].s[0];
+                    f.add(r.s[0], head);
+                    f.add(r.s[len - 1], head);
+                    if (isDigraph(r.s, len)) f.add('h', head);
+                }
+            }
+        }
+        return f;
+    }
+
+    void addAll(const Spelling& s, uint32_t row, Postings::Builder& builder)
     {
         parse(s);
-        out = &builder;
-        row = forRow;
+        // Up to about eight keys a character; a table mostly at most half full.
+        size_t size = 32;
+        while (size < 16 * firstReading.size())
+            size *= 2;
+        table.assign(size, 0);
+        used.clear();
         for (size_t u = 0; u + 1 < firstReading.size(); ++u)
-            from(u, 0, true, u == 0);
+            from(u, 0, 0, true, u == 0 ? kStart : 0);
+        builder.beginRow(row);
+        for (const uint32_t at : used)
+            builder.add((table[at] >> 2) - 1, table[at] & 3);
     }
 };
 
@@ -702,8 +732,12 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     QTextCodec* const codec = QTextCodec::codecForLocale();
     x->codeStart.reserve(n + 1);
     x->spellStart.reserve(n + 1);
-    x->filters.reserve(n);
+    x->codeText.reserve(size_t(n) * 8);
+    x->spellText.reserve(size_t(n) * 40);
+    x->filters.resize(n);
     std::vector<std::string> forms;
+    std::string nameBytes;
+    std::u16string folded;
     Postings::Builder pinyin(kPinyinKeys), text;
     pinyin.reserve(size_t(n) * 32);
     text.reserve(size_t(n) * 12);
@@ -716,28 +750,35 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
         marketOfRow[row] = marketOf.value(info.market);
 
         x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
-        x->codeText += view(foldText(info.code));
+        appendFolded(x->codeText, info.code);
         const QString product = productOf(info.code);
         if (!product.isEmpty() && isFuturesMarket(info.market.toUtf8().toStdString()))
             x->products[foldText(product)].push_back(idOfRow[row]);
 
         x->spellStart.push_back(static_cast<uint32_t>(x->spellText.size()));
-        KD::getPy(forms, localBytes(info.name));
+        const QByteArray local = info.name.toLocal8Bit();
+        nameBytes.assign(local.constData(), static_cast<size_t>(local.size()));
+        KD::getPy(forms, nameBytes);
         if (forms.size() >= 3) appendSpelling(x->spellText, forms[2]);
         const Spelling spelling{x->spellText.data() + x->spellStart[row],
                                 x->spellText.data() + x->spellText.size()};
-        x->filters.push_back(filterOf(spelling));
         prefixes.addAll(spelling, row, pinyin);
+        x->filters[idOfRow[row]] = prefixes.filter();
 
-        // Runs of ASCII letters and digits are left to the pinyin postings, which find them.
-        const QString name = foldText(info.name);
+        // Every unit and pair at the start; inside, runs of ASCII letters and digits are left to
+        // the pinyin postings, which find them.
+        folded.clear();
+        appendFolded(folded, info.name);
         const int first = unitIndex(info.name, 0, codec);
-        for (int i = 0; i < name.size(); ++i) {
-            const unsigned flags = i <= first ? kStart : 0;
-            const char16_t c = name[i].unicode();
-            if (!isAsciiAlnum(c)) text.add(unitKey(c), row, flags);
-            if (i + 1 < name.size() && !(isAsciiAlnum(c) && isAsciiAlnum(name[i + 1].unicode())))
-                text.add(pairKey(c, name[i + 1].unicode()), row, flags);
+        text.beginRow(row);
+        for (size_t i = 0; i < folded.size(); ++i) {
+            const bool start = i <= static_cast<size_t>(first);
+            const unsigned flags = start ? kStart : 0;
+            const char16_t u = folded[i];
+            if (start || !isAsciiAlnum(u)) text.add(unitKey(u), flags);
+            if (i + 1 < folded.size() &&
+                (start || !isAsciiAlnum(u) || !isAsciiAlnum(folded[i + 1])))
+                text.add(pairKey(u, folded[i + 1]), flags);
         }
     }
     x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
@@ -805,14 +846,23 @@ public:
         }
     }
 
-    // Offers a name match; offers come in increasing id order. position -1: work it out if the
-    // match is shown. False once no later offer can be shown.
-    bool offerName(uint32_t id, Tier tier, int position, InstrumentMatch::Kind kind)
+    // Places a name match (ids in increasing order within a tier); the instrument is taken, so
+    // that a later pass skips it. position -1: work it out if the match is shown.
+    void placeName(uint32_t id, Tier tier, int position, InstrumentMatch::Kind kind)
     {
-        if (tier == NoTier) return true;
+        if (tier == NoTier) return;
         std::vector<Found>& found = m_tiers[tier];
         if (found.size() < room()) found.push_back({id, position, kind});
-        return m_tiers[FromStart].size() < room();
+        m_taken[id / 64] |= uint64_t(1) << (id % 64);
+    }
+    // After the pass over matches from the first character: whether nothing else can be shown.
+    bool startsFill() const { return m_tiers[FromStart].size() >= room(); }
+    // After that pass: whether no later match inside a name can be shown.
+    bool namesFill() const
+    {
+        return m_tiers[FromStart].size() + m_tiers[FromStartOther].size() +
+                   m_tiers[Inside].size() >=
+               room();
     }
 
     // The matches best first, positions worked out by position(id, tier, kind).
@@ -927,47 +977,34 @@ void findCodes(const Index& x, const QString& t, Collector& c)
     c.placeCodes(CodePrefix, ids);
 }
 
-// The name's own text: where t occurs in it, and the tier that gives.
+// The name's own text: where t (folded) occurs in it, and the tier that gives.
 std::pair<Tier, int> textMatch(const QString& name, const QString& t, QTextCodec* codec)
 {
-    const int at = foldText(name).indexOf(t);
+    const int at = foldedIndexOf(name, t);
     if (at < 0) return {NoTier, -1};
     return {at <= unitIndex(name, 0, codec) ? FromStart : Inside, at};
 }
 
 // Tiers 4 to 6 by pinyin, and by text where the input holds more than letters and digits (text
-// found holds the letters typed in a row, so pinyin finds those names too).
+// found holds the letters typed in a row, so pinyin finds those names too). Two passes over the
+// postings of the first letters typed: matches from the first character, then inside.
 void findPinyin(const Index& x, const Typed& letters, const QString& t, Collector& c)
 {
-    const bool withText = std::any_of(t.begin(), t.end(), [](QChar q) {
-        return symbolOf(q.unicode() < 0x80 ? char(q.unicode()) : 0) < 0;
-    });
+    const bool withText =
+        std::any_of(t.begin(), t.end(), [](QChar q) { return !isAsciiAlnum(q.unicode()); });
     QTextCodec* const codec = QTextCodec::codecForLocale();
-    const bool exact = letters.n <= 3;
+    const bool exact = letters.n <= 3; // the key is the input: its flags are the answer
     const PairFilter need = pairsOf(letters);
-    Postings::Cursor entries = x.pinyin.find(pinyinKey(letters.letters, std::min(letters.n, 3)));
-    uint32_t id;
-    unsigned flags;
-    while (entries.next(id, flags)) {
-        if (c.taken(id)) continue;
-        Tier tier = NoTier;
-        if (exact) {
-            tier = flags & kNatural ? FromStart : flags & kStart ? FromStartOther : Inside;
-        } else if (x.filter(id).holds(need)) {
-            const Spelling s = x.spelling(id);
-            if ((flags & kNatural) && s.spellsFrom(0, letters, true))
-                tier = FromStart;
-            else if ((flags & kStart) && s.spellsFrom(0, letters, false))
-                tier = FromStartOther;
-            else if (s.spellsAnywhere(letters))
-                tier = Inside;
-        }
+    const Postings::Cursor list = x.pinyin.find(pinyinKey(letters.letters, std::min(letters.n, 3)));
+
+    // The text's tier where it beats the pinyin's.
+    auto place = [&](uint32_t id, Tier tier) {
         int position = -1;
         InstrumentMatch::Kind kind = InstrumentMatch::Pinyin;
         if (withText && tier != NoTier) {
             const QString& name = x.name(id);
-            const Spelling s = x.spelling(id);
-            position = unitIndex(name, tier == Inside ? s.firstMatch(letters) : 0, codec);
+            position =
+                unitIndex(name, tier == Inside ? x.spelling(id).firstMatch(letters) : 0, codec);
             const auto [textTier, at] = textMatch(name, t, codec);
             if (std::make_pair(textTier, at) < std::make_pair(tier, position)) {
                 tier = textTier;
@@ -975,46 +1012,112 @@ void findPinyin(const Index& x, const Typed& letters, const QString& t, Collecto
                 kind = InstrumentMatch::Name;
             }
         }
-        if (!c.offerName(id, tier, position, kind)) return;
+        c.placeName(id, tier, position, kind);
+    };
+
+    Postings::Cursor entries = list;
+    uint32_t id;
+    unsigned flags;
+    while (!c.startsFill() && entries.next(id, flags)) {
+        if (!(flags & kStart) || c.taken(id)) continue;
+        Tier tier = NoTier;
+        if (exact) {
+            tier = flags & kNatural ? FromStart : FromStartOther;
+        } else if (x.filter(id).holds(need)) {
+            const Spelling s = x.spelling(id);
+            if ((flags & kNatural) && s.spellsFrom(0, letters, true))
+                tier = FromStart;
+            else if (s.spellsFrom(0, letters, false))
+                tier = FromStartOther;
+        }
+        place(id, tier);
+    }
+    entries = list;
+    while (!c.namesFill() && entries.next(id, flags)) {
+        if (c.taken(id)) continue;
+        if (exact || (x.filter(id).holds(need) && x.spelling(id).spellsAnywhere(letters)))
+            place(id, Inside);
     }
 }
 
-// Tiers 4 and 6 by text alone, for input pinyin cannot match: through the postings of its
-// rarest pair of units (or its one unit) that holds something other than ASCII letters and
-// digits; input of nothing else (more than 64 of them) goes through every name.
+// The ids of one key's postings, asked about in increasing order.
+class Follower
+{
+public:
+    explicit Follower(Postings::Cursor entries) : m_entries(entries) { advance(); }
+    bool holds(uint32_t id)
+    {
+        while (m_live && m_id < id)
+            advance();
+        return m_live && m_id == id;
+    }
+
+private:
+    void advance()
+    {
+        unsigned flags;
+        m_live = m_entries.next(m_id, flags);
+    }
+
+    Postings::Cursor m_entries;
+    uint32_t m_id = 0;
+    bool m_live = false;
+};
+
+// Tiers 4 and 6 by text alone, for input pinyin cannot match. Matches from the first character
+// through the postings of the input's first pair of units (or its one unit), which hold every
+// pair at the start of a name; matches inside through the postings of its rarest pair that holds
+// something other than ASCII letters and digits (runs of those are left to pinyin). A name is
+// read only when the postings of a second pair hold it too. Input of ASCII letters and digits
+// alone (more than 64 of them) goes through every name.
 void findText(const Index& x, const QString& t, Collector& c)
 {
     if (t.size() > x.longestName) return;
     QTextCodec* const codec = QTextCodec::codecForLocale();
-    auto indexed = [](char16_t u) { return !isAsciiAlnum(u); };
-    uint64_t key = 0;
-    bool found = false;
-    if (t.size() == 1) {
-        key = unitKey(t[0].unicode());
-        found = indexed(t[0].unicode());
+    const bool exact = t.size() <= 2;
+    auto keyAt = [&t](int i) {
+        return i + 1 < t.size() ? pairKey(t[i].unicode(), t[i + 1].unicode())
+                                : unitKey(t[i].unicode());
+    };
+    // The indexed keys of the input, rarest first.
+    std::vector<std::pair<size_t, uint64_t>> keys;
+    for (int i = 0; i == 0 || i + 1 < t.size(); ++i) {
+        const bool plain =
+            isAsciiAlnum(t[i].unicode()) && (i + 1 == t.size() || isAsciiAlnum(t[i + 1].unicode()));
+        if (!plain) keys.emplace_back(x.text.bytes(keyAt(i)), keyAt(i));
     }
-    for (int i = 0; i + 1 < t.size(); ++i) {
-        if (!indexed(t[i].unicode()) && !indexed(t[i + 1].unicode())) continue;
-        const uint64_t pair = pairKey(t[i].unicode(), t[i + 1].unicode());
-        if (!found || x.text.bytes(pair) < x.text.bytes(key)) key = pair;
-        found = true;
-    }
-    if (!found) {
-        for (uint32_t id = 0; id < x.n; ++id) {
-            const auto [tier, at] = textMatch(x.name(id), t, codec);
-            if (!c.offerName(id, tier, at, InstrumentMatch::Name)) return;
+    std::sort(keys.begin(), keys.end());
+
+    auto scan = [&](uint64_t key, const uint64_t* also, bool starts) {
+        const Tier want = starts ? FromStart : Inside;
+        Postings::Cursor entries = x.text.find(key);
+        std::optional<Follower> other;
+        if (also) other.emplace(x.text.find(*also));
+        uint32_t id;
+        unsigned flags;
+        while (!(starts ? c.startsFill() : c.namesFill()) && entries.next(id, flags)) {
+            if (c.taken(id) || (starts && !(flags & kStart)) || (other && !other->holds(id)))
+                continue;
+            const auto [tier, at] =
+                exact ? std::make_pair(want, -1) : textMatch(x.name(id), t, codec);
+            if (tier == want) c.placeName(id, tier, at, InstrumentMatch::Name);
         }
+    };
+    auto otherThan = [&keys](uint64_t key) -> const uint64_t* {
+        for (const auto& k : keys)
+            if (k.second != key) return &k.second;
+        return nullptr;
+    };
+
+    scan(keyAt(0), exact ? nullptr : otherThan(keyAt(0)), true);
+    if (!keys.empty()) {
+        scan(keys[0].second, exact ? nullptr : otherThan(keys[0].second), false);
         return;
     }
-    const bool exact = t.size() <= 2;
-    Postings::Cursor entries = x.text.find(key);
-    uint32_t id;
-    unsigned flags;
-    while (entries.next(id, flags)) {
+    for (uint32_t id = 0; id < x.n && !c.namesFill(); ++id) {
         if (c.taken(id)) continue;
-        const auto [tier, at] = exact ? std::make_pair(flags & kStart ? FromStart : Inside, -1)
-                                      : textMatch(x.name(id), t, codec);
-        if (!c.offerName(id, tier, at, InstrumentMatch::Name)) return;
+        const auto [tier, at] = textMatch(x.name(id), t, codec);
+        if (tier == Inside) c.placeName(id, tier, at, InstrumentMatch::Name);
     }
 }
 

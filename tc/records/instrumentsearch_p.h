@@ -21,6 +21,10 @@ constexpr int kMaxTyped = 64;
 // a space, every code point case-folded. A code point stays one code point of the same width, so
 // an index into the folded text is an index into the original.
 QString foldText(const QString& s);
+// One UTF-16 unit (not a surrogate) as foldText folds it.
+char16_t foldUnit(char16_t u);
+// Where folded (a folded text) first occurs in s once folded; -1 for nowhere.
+int foldedIndexOf(const QString& s, const QString& folded);
 
 // The letters and digits of typed input as KD::testPy reads it (through the local code page),
 // lower-case. False when no name can match it by pinyin: nothing typed, more than 64, or another
@@ -81,7 +85,6 @@ struct PairFilter
         return (bits[0] & need.bits[0]) == need.bits[0] && (bits[1] & need.bits[1]) == need.bits[1];
     }
 };
-PairFilter filterOf(const Spelling& s);
 PairFilter pairsOf(const Typed& t);
 
 // For each key, the ids that hold it, in increasing order, each with two flag bits; stored as
@@ -89,29 +92,36 @@ PairFilter pairsOf(const Typed& t);
 class Postings
 {
 public:
-    // Takes the entries row by row, rows in nondecreasing order (below 2^28); a row may hold a
-    // key more than once, its flags are then or-ed. Keys below denseKeys are counted into place;
+    // Takes the entries row by row, rows in increasing order (below 2^28); a row may hold a key
+    // more than once, its flags are then or-ed. Keys below denseKeys are counted into place;
     // with denseKeys 0 the keys may be anything below 2^34 and are sorted. finish numbers the
     // rows by their ids (rowOfId[id] is the row of id) and lists each key's ids in order.
     class Builder
     {
     public:
-        explicit Builder(uint32_t denseKeys = 0);
+        explicit Builder(uint32_t denseKeys = 0) : m_denseKeys(denseKeys) {}
         void reserve(size_t entries);
-        void add(uint64_t key, uint32_t row, unsigned flags);
+        // Starts the entries of a row.
+        void beginRow(uint32_t row);
+        void add(uint64_t key, unsigned flags)
+        {
+            if (m_denseKeys)
+                m_dense.push_back(static_cast<uint32_t>(key) << 2 | flags);
+            else
+                m_sparse.push_back(key << 30 | uint64_t(m_row) << 2 | flags);
+        }
         Postings finish(const std::vector<uint32_t>& rowOfId);
 
     private:
         Postings finishDense(const std::vector<uint32_t>& rowOfId);
         Postings finishSparse(const std::vector<uint32_t>& rowOfId);
-        void startRow(uint32_t row, size_t size);
+        size_t size() const { return m_denseKeys ? m_dense.size() : m_sparse.size(); }
 
         uint32_t m_denseKeys;
+        uint32_t m_row = 0;
         std::vector<uint64_t> m_sparse;   // key << 30 | row << 2 | flags
         std::vector<uint32_t> m_dense;    // key << 2 | flags
         std::vector<uint32_t> m_rowStart; // per row, where its entries begin
-        std::vector<uint32_t> m_stamp;    // per dense key: 1 + the last row that added it
-        std::vector<uint32_t> m_slot;     // per dense key: its entry of that row
     };
 
     class Cursor
@@ -146,7 +156,9 @@ public:
 
 private:
     size_t slot(uint64_t key) const;
-    void append(uint32_t& previous, uint32_t id, unsigned flags);
+    // Writes each key's ids, from sorted entries of id << 2 | flags; keyOf tells an entry's key.
+    template <typename Entry, typename KeyOf, typename IdOf>
+    static Postings encode(const std::vector<Entry>& entries, KeyOf keyOf, IdOf idOf);
 
     std::vector<uint64_t> m_keys;
     std::vector<uint32_t> m_starts; // m_keys.size() + 1
