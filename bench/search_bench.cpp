@@ -10,13 +10,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QFile>
 #include <QStringList>
-#include <QTextStream>
 
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,17 +30,8 @@ constexpr int kInstruments = 100000;
 const QList<TC::CStockInfo>& instruments()
 {
     static const QList<TC::CStockInfo> list = [] {
-        QList<TC::CStockInfo> l;
-        QFile file(QStringLiteral(TC_BUNDLED_INSTRUMENTS));
-        if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            QTextStream in(&file);
-            in.setCodec("UTF-8");
-            in.readLine();
-            while (!in.atEnd()) {
-                const QStringList f = in.readLine().split(QLatin1Char(','));
-                if (f.size() == 3) l.append(TC::CStockInfo(f[0], f[1], f[2]));
-            }
-        }
+        QList<TC::CStockInfo> l =
+            TC::literal::readInstruments(QStringLiteral(TC_BUNDLED_INSTRUMENTS));
         l += TC::literal::composedInstruments(kInstruments - l.size());
         return l;
     }();
@@ -114,23 +104,40 @@ double nowMicroseconds()
 #endif
 }
 
-// Times each query over the iterations; reports the median and the worst of their mean times.
-template <typename Run>
-void timeEach(benchmark::State& state, const QStringList& queries, Run run, const char* what)
+using Answer = std::function<void(const QString&)>;
+
+// Times each way of answering each query, interleaved, over the iterations: the mean time of
+// each query, per way.
+std::vector<std::vector<double>> timeEach(benchmark::State& state, const QStringList& queries,
+                                          const std::vector<Answer>& ways)
 {
-    std::vector<double> total(static_cast<size_t>(queries.size()), 0.0);
+    std::vector<std::vector<double>> total(
+        ways.size(), std::vector<double>(static_cast<size_t>(queries.size())));
     for (auto _ : state) {
         for (int i = 0; i < queries.size(); ++i) {
-            const double start = nowMicroseconds();
-            run(queries[i]);
-            total[static_cast<size_t>(i)] += nowMicroseconds() - start;
+            for (size_t w = 0; w < ways.size(); ++w) {
+                const double start = nowMicroseconds();
+                ways[w](queries[i]);
+                total[w][static_cast<size_t>(i)] += nowMicroseconds() - start;
+            }
         }
     }
-    for (double& t : total)
-        t /= static_cast<double>(state.iterations());
-    state.counters[std::string(what) + "_median_us"] = median(total);
-    state.counters[std::string(what) + "_worst_us"] = *std::max_element(total.begin(), total.end());
+    for (auto& way : total)
+        for (double& t : way)
+            t /= static_cast<double>(state.iterations());
     state.SetItemsProcessed(state.iterations() * queries.size());
+    return total;
+}
+
+Answer findIn(const TC::InstrumentSearch& search)
+{
+    return [&search](const QString& q) { benchmark::DoNotOptimize(search.find(q, 20).size()); };
+}
+
+void reportFind(benchmark::State& state, const std::vector<double>& times)
+{
+    state.counters["find_median_us"] = median(times);
+    state.counters["find_worst_us"] = *std::max_element(times.begin(), times.end());
 }
 
 void BM_InstrumentSearch_Build100k(benchmark::State& state)
@@ -165,27 +172,19 @@ BENCHMARK(BM_InstrumentSearch_MemoryPerInstrument)->Unit(benchmark::kMillisecond
 
 void BM_InstrumentSearch_FindQuerySet100k(benchmark::State& state)
 {
-    const TC::InstrumentSearch& search = engine();
-    timeEach(
-        state, querySet(),
-        [&search](const QString& q) { benchmark::DoNotOptimize(search.find(q, 20).size()); },
-        "find");
+    reportFind(state, timeEach(state, querySet(), {findIn(engine())})[0]);
 }
 BENCHMARK(BM_InstrumentSearch_FindQuerySet100k)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_InstrumentSearch_FindTyping100k(benchmark::State& state)
 {
-    const TC::InstrumentSearch& search = engine();
-    timeEach(
-        state, typingSet(),
-        [&search](const QString& q) { benchmark::DoNotOptimize(search.find(q, 20).size()); },
-        "find");
+    reportFind(state, timeEach(state, typingSet(), {findIn(engine())})[0]);
 }
 BENCHMARK(BM_InstrumentSearch_FindTyping100k)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// The linear pass the client makes today: KD::testPy over the stored forms of every name, for
-// the same inputs (code and text checks left out, so the pass is if anything too fast), with
-// find timed on the same inputs in the same loop for the ratio of the medians.
+// The linear pass the client makes today: KD::testPy over the stored forms of every name (code
+// and text checks left out, so the pass is if anything too fast), and find, on the same inputs
+// in the same loop: the ratio of their medians.
 void BM_TestPy_LinearQuerySet100k(benchmark::State& state)
 {
     static const std::vector<TC::CStockInfoWithPy> stored = [] {
@@ -194,29 +193,17 @@ void BM_TestPy_LinearQuerySet100k(benchmark::State& state)
             v.emplace_back(info);
         return v;
     }();
-    const TC::InstrumentSearch& search = engine();
-    const QStringList& queries = querySet();
-    std::vector<double> linear(static_cast<size_t>(queries.size()), 0.0);
-    std::vector<double> found(linear.size(), 0.0);
-    for (auto _ : state) {
-        for (int i = 0; i < queries.size(); ++i) {
-            const std::string typed = queries[i].toLocal8Bit().toStdString();
-            double start = nowMicroseconds();
-            int matches = 0;
-            for (const TC::CStockInfoWithPy& s : stored)
-                matches += KD::testPy(s.pyList, typed) >= 0;
-            benchmark::DoNotOptimize(matches);
-            linear[static_cast<size_t>(i)] += nowMicroseconds() - start;
-            start = nowMicroseconds();
-            benchmark::DoNotOptimize(search.find(queries[i], 20).size());
-            found[static_cast<size_t>(i)] += nowMicroseconds() - start;
-        }
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["linear_median_us"] = median(linear) / n;
-    state.counters["find_median_us"] = median(found) / n;
-    state.counters["ratio_of_medians"] = median(linear) / median(found);
-    state.SetItemsProcessed(state.iterations() * queries.size());
+    const Answer linear = [](const QString& q) {
+        const std::string typed = q.toLocal8Bit().toStdString();
+        int matches = 0;
+        for (const TC::CStockInfoWithPy& s : stored)
+            matches += KD::testPy(s.pyList, typed) >= 0;
+        benchmark::DoNotOptimize(matches);
+    };
+    const auto times = timeEach(state, querySet(), {linear, findIn(engine())});
+    reportFind(state, times[1]);
+    state.counters["linear_median_us"] = median(times[0]);
+    state.counters["ratio_of_medians"] = median(times[0]) / median(times[1]);
 }
 BENCHMARK(BM_TestPy_LinearQuerySet100k)->Unit(benchmark::kMillisecond)->Iterations(3);
 

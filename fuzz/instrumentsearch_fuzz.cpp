@@ -11,7 +11,6 @@
 #include <literal/instrumentsearch.h>
 
 #include <QStringList>
-#include <QTextCodec>
 
 namespace {
 
@@ -50,9 +49,7 @@ QString spelled(const QList<TC::CStockInfo>& list, const std::string& recipe)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
-    static QTextCodec* const utf8 = QTextCodec::codecForName("UTF-8");
-    static QTextCodec* const gbk = QTextCodec::codecForName("GBK");
-    QTextCodec::setCodecForLocale(data[0] & 1 ? gbk : utf8);
+    useLocalCodePage(data[0] & 1);
     const int limit = (data[0] >> 2) & 7;
     const auto pieces = fuzzPieces(data + 1, size - 1, 12);
     const QList<TC::CStockInfo> list = instrumentsFrom(pieces);

@@ -6,9 +6,11 @@
 #include <tc/records/instrumentsearch_p.h>
 
 #include <QByteArray>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
+#include <QTextStream>
 
 #include <algorithm>
 #include <iterator>
@@ -209,6 +211,21 @@ QList<InstrumentMatch> PlainInstrumentSearch::find(const QString& typed, int lim
         out.append({row, best.position, best.kind});
     }
     return out;
+}
+
+QList<CStockInfo> readInstruments(const QString& csvPath)
+{
+    QList<CStockInfo> list;
+    QFile file(csvPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return list;
+    QTextStream in(&file);
+    in.setCodec("UTF-8");
+    in.readLine();
+    while (!in.atEnd()) {
+        const QStringList f = in.readLine().split(QLatin1Char(','));
+        if (f.size() == 3) list.append(CStockInfo(f[0], f[1], f[2]));
+    }
+    return list;
 }
 
 QStringList composedNames(int count, uint32_t seed)

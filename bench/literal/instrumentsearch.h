@@ -34,6 +34,9 @@ private:
     std::vector<Row> m_rows;
 };
 
+// The instruments of a "market,code,name" file with a header line, as data/instruments.csv.
+QList<CStockInfo> readInstruments(const QString& csvPath);
+
 // count different instrument names composed from real words: companies and funds from places,
 // brands, trades and share-class suffixes, one in twenty "*ST", one in eight a futures contract.
 QStringList composedNames(int count, uint32_t seed = 8);

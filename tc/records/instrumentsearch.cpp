@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QTextCodec>
+#include <QtAlgorithms>
 
 #include <algorithm>
 #include <array>
@@ -19,10 +20,6 @@
 #include <string_view>
 #include <utility>
 
-#if defined(_MSC_VER)
-#include <intrin.h>
-#endif
-
 namespace TC {
 
 namespace search {
@@ -31,17 +28,6 @@ namespace {
 constexpr char32_t foldFullWidth(char32_t c)
 {
     return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c == 0x3000 ? U' ' : c;
-}
-
-int lowestBit(uint64_t bits)
-{
-#if defined(_MSC_VER)
-    unsigned long index;
-    _BitScanForward64(&index, bits);
-    return static_cast<int>(index);
-#else
-    return __builtin_ctzll(bits);
-#endif
 }
 
 constexpr bool isAsciiAlnum(char32_t c)
@@ -71,7 +57,7 @@ bool step(const char* r, int len, const Typed& t, uint64_t reach, uint64_t& next
     const bool ue = takesUe(r, static_cast<size_t>(len));
     const bool digraph = isDigraph(r, static_cast<size_t>(len));
     for (uint64_t bits = reach; bits; bits &= bits - 1) {
-        const int p = lowestBit(bits);
+        const int p = static_cast<int>(qCountTrailingZeroBits(quint64(bits)));
         int m = 0;
         while (m < len && p + m < t.n &&
                (r[m] == t.letters[p + m] || (ue && m == 1 && t.letters[p + m] == 'u')))

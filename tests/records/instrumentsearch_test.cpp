@@ -18,17 +18,7 @@ namespace {
 
 QList<TC::CStockInfo> bundled()
 {
-    QList<TC::CStockInfo> list;
-    QFile file(QStringLiteral(TC_BUNDLED_INSTRUMENTS));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    QTextStream in(&file);
-    in.setCodec("UTF-8");
-    in.readLine();
-    while (!in.atEnd()) {
-        const QStringList f = in.readLine().split(QLatin1Char(','));
-        if (f.size() == 3) list.append(TC::CStockInfo(f[0], f[1], f[2]));
-    }
-    return list;
+    return TC::literal::readInstruments(QStringLiteral(TC_BUNDLED_INSTRUMENTS));
 }
 
 std::string describe(const TC::InstrumentSearch& search, const QList<TC::InstrumentMatch>& found)
