@@ -37,6 +37,20 @@ struct Unit
     char letter = 0;
 };
 
+// The length of each syllable of the table.
+struct SyllableLengths
+{
+    uint8_t of[std::size(table::kSyllables)] = {};
+
+    constexpr SyllableLengths()
+    {
+        for (size_t i = 0; i < std::size(table::kSyllables); ++i)
+            while (table::kSyllables[i][of[i]])
+                ++of[i];
+    }
+};
+constexpr SyllableLengths kSyllableLengths;
+
 constexpr char32_t foldFullWidth(char32_t c)
 {
     return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c;
@@ -391,9 +405,9 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
     // no spare capacity, and a list given again keeps its strings' buffers.
     size_t fullLength = 0, everyLength = units.empty() ? 0 : units.size() - 1;
     for (const Unit& u : units) {
-        fullLength += u.count ? std::strlen(table::kSyllables[u.natural]) : 1;
+        fullLength += u.count ? kSyllableLengths.of[u.natural] : 1;
         for (int k = 0; k < u.count; ++k)
-            everyLength += std::strlen(table::kSyllables[u.readings[k]]) + (k > 0);
+            everyLength += kSyllableLengths.of[u.readings[k]] + (k > 0);
         everyLength += u.count ? 0 : 1;
     }
     pyList.resize(4);
@@ -409,9 +423,9 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
     Filter filter;
     uint64_t heads = 0; // symbols the current character's readings begin with
     uint64_t previousHeads = 0;
-    auto addReading = [&](const char* syllable) {
+    auto addReading = [&](const char* syllable, size_t length) {
         every += asciiUpper(static_cast<unsigned char>(syllable[0]));
-        every += syllable + 1;
+        every.append(syllable + 1, length - 1);
         const int head = symbolOf(syllable[0]);
         if (head < 0) return;
         heads |= uint64_t(1) << head;
@@ -425,16 +439,16 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
             const char letter[] = {u.letter, 0, 0}; // room for takesUe to look two on
             initials += u.letter;
             full += u.letter;
-            addReading(letter);
+            addReading(letter, 1);
         } else {
             const char* natural = table::kSyllables[u.natural];
             initials += natural[0];
-            full += natural;
-            addReading(natural);
+            full.append(natural, kSyllableLengths.of[u.natural]);
+            addReading(natural, kSyllableLengths.of[u.natural]);
             for (int k = 0; k < u.count; ++k) {
                 if (u.readings[k] == u.natural) continue;
                 every += '/';
-                addReading(table::kSyllables[u.readings[k]]);
+                addReading(table::kSyllables[u.readings[k]], kSyllableLengths.of[u.readings[k]]);
             }
         }
         for (uint64_t h = heads; h; h &= h - 1) {
