@@ -13,10 +13,9 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
+#include <cstdint>
 #include <cstring>
 #include <optional>
-#include <queue>
 #include <string_view>
 #include <utility>
 
@@ -553,7 +552,8 @@ std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n)
     return rows;
 }
 
-// Adds the pinyin keys of every spelling of up to three letters that begins at character u.
+// The readings of one name: the pinyin keys of its spellings of up to three letters from each
+// character, and its letter-pair filter.
 struct PrefixWalk
 {
     struct Reading

@@ -37,9 +37,9 @@ struct InstrumentMatch
     }
 };
 
-// An index over a list of instruments that answers a lookup box. Built once (about 1 ms per
-// thousand instruments), then immutable: find may run on many threads at once, and copies share
-// the index.
+// An index over a list of instruments that answers a lookup box. Built once (a few milliseconds
+// per thousand instruments, under the local code page then in force), then immutable: find may
+// run on many threads at once, and copies share the index.
 //
 //   TC::InstrumentSearch search(instruments);
 //   for (const TC::InstrumentMatch& m : search.find(QStringLiteral("zgpa")))
@@ -49,9 +49,10 @@ struct InstrumentMatch
 // - codes, exact or by prefix ("600519", "60051", "rb2601", "IF2603"), also qualified by a market
 //   of the list ("SH600519", "sh600519", "SH.600519", "SH_600519", "600519.SH");
 // - futures product codes: letters equal to the letters before the digits of a contract's code
-//   in a futures market ("rb", "cu", "m", "IF", "T"), derived from the list itself;
-// - the pinyin of the name: all that KD::testPy accepts ("zgpa", "pufa", "zhgpa", "pfyx"), and
-//   u for ü before e after l and n ("celue", "nue"), on the forms KD::getPy makes (the
+//   ("rb" of rb2601, "T" of T2603) in a futures market (SF/SHFE, DF/DCE, ZF/CZCE, IF/CFFEX,
+//   INE). They come from the list itself, so a new product needs no table;
+// - the pinyin of the name: all that KD::testPy accepts ("zgpa", "pufa", "zhgpa", "pfyx", u for
+//   ü before e after l and n: "celue", "nue"), read from the forms KD::getPy makes (the
 //   every-reading form [2] as <tc/host/pinyin.h> lays it out);
 // - the name's own text anywhere in it ("茅台", "300ETF", "*ST").
 //
@@ -63,6 +64,7 @@ struct InstrumentMatch
 //      natural initials KD::getPy gives: pfyh for 浦发银行), or the name's text from its start;
 //   5. a match from the first character under another reading (pfyx);
 //   6. a match inside the name.
+// The first character is the first letter, digit or Chinese character (the S of *ST康美).
 // Within a tier: market rank (getMarketOrder), then the shorter name, then the code, then the
 // row. position and kind are the earliest match of the best tier; where pinyin and text match
 // at the same character, kind is Pinyin.
