@@ -3,6 +3,7 @@
 // Helpers that turn a fuzzer's bytes into arguments.
 
 #include <QString>
+#include <QTextCodec>
 
 #include <cstddef>
 #include <cstdint>
@@ -41,4 +42,12 @@ inline QString fuzzText(const uint8_t* data, size_t size)
 inline void agree(bool same)
 {
     if (!same) std::abort();
+}
+
+// Makes the local code page GBK, as on a Chinese Windows system, or UTF-8, as on Linux.
+inline void useLocalCodePage(bool gbk)
+{
+    static QTextCodec* const utf8 = QTextCodec::codecForName("UTF-8");
+    static QTextCodec* const gbkCodec = QTextCodec::codecForName("GBK");
+    QTextCodec::setCodecForLocale(gbk ? gbkCodec : utf8);
 }

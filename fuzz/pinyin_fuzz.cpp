@@ -66,9 +66,7 @@ int units(const std::string& form)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
-    static QTextCodec* const utf8 = QTextCodec::codecForName("UTF-8");
-    static QTextCodec* const gbk = QTextCodec::codecForName("GBK");
-    QTextCodec::setCodecForLocale(data[0] & 1 ? gbk : utf8);
+    useLocalCodePage(data[0] & 1);
     const auto p = fuzzPieces(data + 1, size - 1, 3);
     const std::string& name = p[0];
 

@@ -18,6 +18,7 @@
 
 #include <tc/records/funddata.h>
 #include <tc/records/instrumentadapters.h>
+#include <tc/records/instrumentsearch.h>
 #include <tc/records/parserstockdetail.h>
 #include <tc/records/stockinfo.h>
 #include <tc/records/stockinfowithpy.h>

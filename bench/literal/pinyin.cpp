@@ -12,8 +12,13 @@ int testPy(const std::string& every, const std::string& typed)
     std::vector<std::vector<std::string>> units;
     for (const QString& unit : QString::fromStdString(every).split(QLatin1Char(' '))) {
         units.emplace_back();
-        for (const QString& r : unit.split(QLatin1Char('/')))
+        for (const QString& r : unit.split(QLatin1Char('/'))) {
             units.back().push_back(r.toLower().toStdString());
+            // lve and nve may be typed lue and nue.
+            const std::string& spelt = units.back().back();
+            if (spelt.compare(0, 3, "lve") == 0 || spelt.compare(0, 3, "nve") == 0)
+                units.back().push_back(spelt.substr(0, 1) + "u" + spelt.substr(2));
+        }
     }
     const int n = static_cast<int>(typed.size());
     // Whether typed[p, n) spells characters from j on; remembered per (j, p), since spellings

@@ -34,6 +34,20 @@ struct Unit
     char letter = 0;
 };
 
+// The length of each syllable of the table.
+struct SyllableLengths
+{
+    uint8_t of[std::size(table::kSyllables)] = {};
+
+    constexpr SyllableLengths()
+    {
+        for (size_t i = 0; i < std::size(table::kSyllables); ++i)
+            while (table::kSyllables[i][of[i]])
+                ++of[i];
+    }
+};
+constexpr SyllableLengths kSyllableLengths;
+
 constexpr char32_t foldFullWidth(char32_t c)
 {
     return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c;
@@ -121,6 +135,25 @@ std::vector<Unit> unitsOf(const QString& name)
     return units;
 }
 
+// A filter of the characters phrases begin with, one bit per character's hash: most characters
+// begin none, and skip the search.
+struct PhraseHeads
+{
+    uint64_t bits[16] = {};
+
+    static constexpr unsigned bitOf(char32_t c) { return (c * 2654435761u) >> 22; }
+    constexpr PhraseHeads()
+    {
+        for (const table::Phrase& p : table::kPhrases)
+            bits[bitOf(p.text[0]) / 64] |= uint64_t(1) << (bitOf(p.text[0]) % 64);
+    }
+    constexpr bool mayBegin(char32_t c) const
+    {
+        return (bits[bitOf(c) / 64] >> (bitOf(c) % 64)) & 1;
+    }
+};
+constexpr PhraseHeads kPhraseHeads;
+
 // Sets the natural readings that words of instrument names ask for, longest word first, left to
 // right.
 void applyPhrases(std::vector<Unit>& units)
@@ -129,6 +162,10 @@ void applyPhrases(std::vector<Unit>& units)
     const table::Phrase* end = std::end(table::kPhrases);
     for (size_t i = 0; i < units.size();) {
         const char32_t code = units[i].code;
+        if (!kPhraseHeads.mayBegin(code)) {
+            ++i;
+            continue;
+        }
         const table::Phrase* best = nullptr;
         auto it = std::lower_bound(
             begin, end, code, [](const table::Phrase& p, char32_t c) { return p.text[0] < c; });
@@ -172,6 +209,14 @@ constexpr bool headIs(char head, char typed)
     return (head | 0x20) == typed;
 }
 
+// Whether a reading is lve or nve, which keyboards also take typed as lue and nue. Only after
+// l and n, and only before e: lu and nu are syllables of their own, not lv and nv.
+constexpr bool takesUe(const char* reading)
+{
+    const char head = static_cast<char>(reading[0] | 0x20);
+    return (head == 'l' || head == 'n') && reading[1] == 'v' && reading[2] == 'e';
+}
+
 // Whether the typed input spells consecutive characters of the every-reading form, from the
 // reading at s on. Bit p of reach is set when the typed letters [0, p) spell the
 // characters passed so far. A reading is its head and the lower-case letters after it; the
@@ -191,8 +236,10 @@ bool spellsFrom(const char* s, const char* end, const Typed& t)
                 if (!headIs(r[0], t.letters[p])) continue;
                 // Stops at the end of the reading at the latest: no typed letter is a separator
                 // or the form's terminating NUL.
+                const bool ue = takesUe(r);
                 int m = 1;
-                while (p + m < t.n && r[m] == t.letters[p + m])
+                while (p + m < t.n &&
+                       (r[m] == t.letters[p + m] || (ue && m == 1 && t.letters[p + m] == 'u')))
                     ++m;
                 if (p + m == t.n) return true; // typed in full, the last syllable possibly in part
                 next |= uint64_t(1) << (p + 1);
@@ -251,12 +298,11 @@ struct Filter
         sixes[b.second / 6] |= static_cast<unsigned char>(1u << (b.second % 6));
     }
 
-    std::string text() const
+    void writeTo(std::string& out) const
     {
-        std::string out(kFilterChars, '0');
+        out.assign(kFilterChars, '0');
         for (int i = 0; i < kFilterChars; ++i)
             out[static_cast<size_t>(i)] = static_cast<char>('0' + sixes[i]);
-        return out;
     }
 };
 
@@ -341,38 +387,54 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
     std::vector<Unit> units = unitsOf(fromLocal8Bit(text));
     applyPhrases(units);
 
-    std::string initials, full, every;
-    initials.reserve(units.size());
-    full.reserve(units.size() * 6);
-    every.reserve(units.size() * 8);
+    // The forms are written in place, each reserved to its exact length first: a fresh list holds
+    // no spare capacity, and a list given again keeps its strings' buffers.
+    size_t fullLength = 0, everyLength = units.empty() ? 0 : units.size() - 1;
+    for (const Unit& u : units) {
+        fullLength += u.count ? kSyllableLengths.of[u.natural] : 1;
+        for (int k = 0; k < u.count; ++k)
+            everyLength += kSyllableLengths.of[u.readings[k]] + (k > 0);
+        everyLength += u.count ? 0 : 1;
+    }
+    pyList.resize(4);
+    auto fresh = [](std::string& form, size_t length) -> std::string& {
+        // reserve may round up; a string made to the length holds exactly it.
+        if (form.capacity() < length) form = std::string(length, '\0');
+        form.clear();
+        return form;
+    };
+    std::string& initials = fresh(pyList[0], units.size());
+    std::string& full = fresh(pyList[1], fullLength);
+    std::string& every = fresh(pyList[2], everyLength);
     Filter filter;
     uint64_t heads = 0; // symbols the current character's readings begin with
     uint64_t previousHeads = 0;
-    auto addReading = [&](const char* syllable) {
+    auto addReading = [&](const char* syllable, size_t length) {
         every += asciiUpper(static_cast<unsigned char>(syllable[0]));
-        every += syllable + 1;
+        every.append(syllable + 1, length - 1);
         const int head = symbolOf(syllable[0]);
         if (head < 0) return;
         heads |= uint64_t(1) << head;
         if (syllable[1]) filter.add(head, symbolOf(syllable[1]));
+        if (takesUe(syllable)) filter.add(head, symbolOf('u'));
     };
     for (const Unit& u : units) {
         if (!every.empty()) every += ' ';
         heads = 0;
         if (u.count == 0) {
-            const char letter[] = {u.letter, 0};
+            const char letter[] = {u.letter, 0, 0}; // room for takesUe to look two on
             initials += u.letter;
             full += u.letter;
-            addReading(letter);
+            addReading(letter, 1);
         } else {
             const char* natural = table::kSyllables[u.natural];
             initials += natural[0];
-            full += natural;
-            addReading(natural);
+            full.append(natural, kSyllableLengths.of[u.natural]);
+            addReading(natural, kSyllableLengths.of[u.natural]);
             for (int k = 0; k < u.count; ++k) {
                 if (u.readings[k] == u.natural) continue;
                 every += '/';
-                addReading(table::kSyllables[u.readings[k]]);
+                addReading(table::kSyllables[u.readings[k]], kSyllableLengths.of[u.readings[k]]);
             }
         }
         for (uint64_t h = heads; h; h &= h - 1) {
@@ -382,13 +444,7 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
         }
         previousHeads = heads;
     }
-    // Copies rather than moves, so that each form holds no spare capacity.
-    pyList.clear();
-    pyList.reserve(4);
-    pyList.emplace_back(initials);
-    pyList.emplace_back(full);
-    pyList.emplace_back(every);
-    pyList.emplace_back(filter.text());
+    filter.writeTo(pyList[3]);
 }
 
 int testPy(const std::vector<std::string>& pyList, const std::string& input)

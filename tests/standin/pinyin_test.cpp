@@ -136,6 +136,17 @@ const RealName kRealNames[] = {
     {"碳酸锂", "tsl", "tansuanli"},
     {"十年期国债", "snqgz", "shinianqiguozhai"},
     {"PTA", "pta", "pta"},
+    // Readings customary in names: policy banks' 行, 晟, 调整, 弹性, words of single names.
+    {"国开行", "gkh", "guokaihang"},
+    {"农发行", "nfh", "nongfahang"},
+    {"进出口行", "jckh", "jinchukouhang"},
+    {"大晟文化", "dswh", "dashengwenhua"},
+    {"弹性调整", "txtz", "tanxingtiaozheng"},
+    {"重药控股", "cykg", "chongyaokonggu"},
+    {"佛山照明", "fszm", "foshanzhaoming"},
+    {"苏泊尔", "sbe", "suboer"},
+    {"拓普集团", "tpjt", "tuopujituan"},
+    {"会稽山", "kjs", "kuaijishan"},
 };
 
 } // namespace
@@ -203,6 +214,10 @@ TEST(Pinyin, MatchesEveryReadingAndTypingFormWhereTheMatchStarts)
         {"浦发银行", "pufayinhangg", -1}, {"浦发银行", "ufa", -1}, {"浦发银行", "ang", -1},
         {"浦发银行", "puafa", -1}, {"浦发银行", "pufayihang", -1}, {"中国平安", "zhonguo", -1},
         {"中国平安", "zgpingg", -1}, {"沪深300ETF", "hs30etf", -1}, {"沪深300ETF", "hs300tf", -1},
+        // u-umlaut before e is typed v or u after l and n; lu is not lv.
+        {"策略", "celue", 0}, {"策略", "celve", 0}, {"策略", "celu", 0}, {"虐", "nue", 0},
+        {"侵略", "lue", 1}, {"绿地", "lvdi", 0}, {"绿地", "lu", -1}, {"绿地", "ludi", -1},
+        {"律师", "lueshi", -1}, {"女", "nu", -1},
         // A character without a reading is never skipped.
         {"兙业", "y", 1}, {"乐兙业", "ly", -1},
     };

@@ -2,18 +2,16 @@
 // them.
 #include "command.h"
 
-#include <tc/host/pinyin.h>
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketfeatures.h>
 #include <tc/markets/nocodestock.h>
 #include <tc/markets/securitytype.h>
 #include <tc/records/instrumentadapters.h>
+#include <tc/records/instrumentsearch.h>
 #include <tc/records/stockinfo.h>
-#include <tc/records/stockinfowithpy.h>
 
 #include <algorithm>
 #include <climits>
-#include <tuple>
 
 namespace tcutil {
 namespace {
@@ -50,10 +48,10 @@ int runSearch(const QStringList& args)
 {
     Invocation inv(
         QStringLiteral("search"),
-        QStringLiteral("Find instruments by the pinyin of their name (initials, whole or "
-                       "partial syllables: zgpa, pufa, pfyh), by code prefix or by part "
-                       "of the name. Prefix matches come first, then market rank and "
-                       "code."),
+        QStringLiteral("Find instruments as the client's lookup box does: by code (600519, "
+                       "SH600519, 600519.SH), futures product (rb, IF), the pinyin of the name "
+                       "(zgpa, pufa, pfyh) or part of the name. The code first, then the "
+                       "product, code prefixes, names from their start, then inside."),
         args, InstrumentsOption | TypesOption | FormatOption);
     inv.parser().addPositionalArgument(QStringLiteral("text"),
                                        QStringLiteral("What a user types."));
@@ -68,44 +66,22 @@ int runSearch(const QStringList& args)
     if (!limitOk || limit < 0)
         fail(ExitUsage, QStringLiteral("--limit takes a whole number of 0 or more"));
 
-    const std::string typed = text.toLocal8Bit().toStdString();
-    struct Hit
-    {
-        int position;
-        int rank;
-        const ttservice::CInstrumentDetail* detail;
-    };
-    std::vector<Hit> hits;
-    for (const auto& detail : inv.instruments()) {
-        const QString code = TC::getDetailQsCode(detail);
-        const QString name = TC::getDetailQsName(detail);
-        int position = -1;
-        if (code.startsWith(text, Qt::CaseInsensitive)) {
-            position = 0;
-        } else if (name.contains(text)) {
-            position = name.indexOf(text);
-        } else {
-            const TC::CStockInfoWithPy withPy(
-                TC::CStockInfo(TC::getDetailQsMarket(detail), code, name));
-            position = KD::testPy(withPy.pyList, typed);
-        }
-        if (position >= 0)
-            hits.push_back(
-                {position, TC::getMarketOrder(TC::getDetailQsMarket(detail)), detail.get()});
-    }
-    std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
-        return std::make_tuple(a.position != 0, a.rank, a.detail->code) <
-               std::make_tuple(b.position != 0, b.rank, b.detail->code);
-    });
-    if (hits.empty()) fail(ExitBadInput, QStringLiteral("no instrument matches '%1'").arg(text));
-    const size_t shown = limit == 0 ? hits.size() : std::min(hits.size(), size_t(limit));
+    const auto& details = inv.instruments();
+    QList<TC::CStockInfo> list;
+    list.reserve(static_cast<int>(details.size()));
+    for (const auto& d : details)
+        list.append(TC::CStockInfo(TC::getDetailQsMarket(d), TC::getDetailQsCode(d),
+                                   TC::getDetailQsName(d)));
+    const QList<TC::InstrumentMatch> found = TC::InstrumentSearch(list).find(text, 0);
+    if (found.isEmpty()) fail(ExitBadInput, QStringLiteral("no instrument matches '%1'").arg(text));
+    const int shown = limit == 0 ? found.size() : std::min(found.size(), limit);
     Table table{kRowColumns, {}};
-    for (size_t i = 0; i < shown; ++i)
-        table.rows.append(rowOf(*hits[i].detail));
+    for (int i = 0; i < shown; ++i)
+        table.rows.append(rowOf(*details[static_cast<size_t>(found[i].row)]));
     inv.print(table, [&] {
         printRows(table);
-        if (shown < hits.size())
-            out() << "(" << hits.size() - shown << " more; --limit 0 shows all)\n";
+        if (shown < found.size())
+            out() << "(" << found.size() - shown << " more; --limit 0 shows all)\n";
     });
     return ExitOk;
 }
