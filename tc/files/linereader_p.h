@@ -4,18 +4,12 @@
 // the whole-file readers of fileio.cpp (which take each line straight from the decoded block).
 
 #include <tc/files/linereader.h>
+#include <tc/parsing/simd_p.h>
 
 #include <QFile>
 #include <QString>
 #include <QTextCodec>
-
-#if defined(__SSE2__) || defined(_M_X64)
-#define TC_LINEREADER_SSE2
-#include <emmintrin.h>
-#ifdef _MSC_VER
-#include <intrin.h>
-#endif
-#endif
+#include <QtAlgorithms>
 
 namespace TC {
 
@@ -40,37 +34,15 @@ struct LineFlags
     }
 };
 
-#ifdef TC_LINEREADER_SSE2
-inline int countTrailingZeros(unsigned mask)
-{
-#ifdef _MSC_VER
-    unsigned long index = 0;
-    _BitScanForward(&index, mask);
-    return static_cast<int>(index);
-#else
-    return __builtin_ctz(mask);
-#endif
-}
-#endif
-
 // The first of '\n', '"' and 'E' in s[from, size), or size.
 inline int nextStop(const ushort* s, int from, int size)
 {
     int i = from;
-#ifdef TC_LINEREADER_SSE2
-    // Eight characters at a time: lines hold few of the three.
-    const __m128i lineEnd = _mm_set1_epi16('\n');
-    const __m128i quote = _mm_set1_epi16('"');
-    const __m128i exponent = _mm_set1_epi16('E');
-    for (; i + 8 <= size; i += 8) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
-        const __m128i hits =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, lineEnd), _mm_cmpeq_epi16(v, quote)),
-                         _mm_cmpeq_epi16(v, exponent));
-        const int mask = _mm_movemask_epi8(hits);
-        if (mask != 0) return i + countTrailingZeros(static_cast<unsigned>(mask)) / 2;
+    // A block at a time: lines hold few of the three.
+    for (; i + simd::Utf16Block::kUnits <= size; i += simd::Utf16Block::kUnits) {
+        const quint32 mask = simd::Utf16Block(s + i).anyOf(u'\n', u'"', u'E');
+        if (mask != 0) return i + static_cast<int>(qCountTrailingZeroBits(mask));
     }
-#endif
     for (; i < size; ++i)
         if (s[i] == u'\n' || s[i] == u'"' || s[i] == u'E') return i;
     return size;
