@@ -18,6 +18,9 @@ namespace {
 // The most characters reserved ahead for a text read whole; larger files grow the text as read.
 constexpr qint64 kReserveLimit = qint64(1) << 28;
 
+// Characters reserved beyond a line's length for the values of its exponent fields.
+constexpr int kExponentRoom = 8;
+
 // The fopen modes of the C standard; any other is undefined behaviour in some runtimes.
 constexpr const char* kWriteModes[] = {"r",   "w",  "a",   "rb",  "wb",   "ab",  "r+",
                                        "w+",  "a+", "r+b", "rb+", "w+b",  "wb+", "a+b",
@@ -92,7 +95,10 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
         lines.append(QString());
         QString& line = lines.last();
         if (csv && flags.exponent) {
-            line = QString(text, length);
+            // A value written out mostly takes a character or two more than its exponent form:
+            // room for it saves moving the line to a larger string.
+            line.reserve(length + kExponentRoom);
+            line.append(text, length);
             parserCsvLine(line);
             // parserCsvLine keeps the quotes a line has and adds none.
             if (flags.quote) line.remove(QLatin1Char('"'));
