@@ -18,10 +18,36 @@ namespace {
 // The most characters reserved ahead for a text read whole; larger files grow the text as read.
 constexpr qint64 kReserveLimit = qint64(1) << 28;
 
+// Characters reserved beyond a line's length for the values of its exponent fields.
+constexpr int kExponentRoom = 8;
+
 // The fopen modes of the C standard; any other is undefined behaviour in some runtimes.
 constexpr const char* kWriteModes[] = {"r",   "w",  "a",   "rb",  "wb",   "ab",  "r+",
                                        "w+",  "a+", "r+b", "rb+", "w+b",  "wb+", "a+b",
                                        "ab+", "wx", "wbx", "w+x", "wb+x", "w+bx"};
+
+// Copies the line text[0, length), which holds no quote before firstQuote, to out. With
+// quotedCommas unset, without the commas between a quote and the next one (an unmatched last quote
+// runs to the end), as parserCsvLine rewrites a line without an exponent marker; with dropQuotes,
+// without the quotes, as the list reader keeps lines. Returns the characters written.
+int copyUnquoted(const QChar* text, int length, int firstQuote, QChar* out, bool quotedCommas,
+                 bool dropQuotes)
+{
+    std::copy_n(text, firstQuote, out);
+    int w = firstQuote;
+    bool quoted = false;
+    for (int r = firstQuote; r < length; ++r) {
+        const QChar c = text[r];
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            if (dropQuotes) continue;
+        } else if (quoted && c == QLatin1Char(',') && !quotedCommas) {
+            continue;
+        }
+        out[w++] = c;
+    }
+    return w;
+}
 
 struct CloseFile
 {
@@ -41,11 +67,15 @@ bool QReadFile(const QString& path, QString& content, bool csv)
     content.reserve(static_cast<int>(std::min(bytes + bytes / 4 + 1, kReserveLimit)));
     QString line;
     const auto append = [&](const QChar* text, int length, detail::LineFlags flags) {
-        // Only a quote or an exponent marker lets parserCsvLine change a line.
-        if (csv && (flags.quote || flags.exponent)) {
+        if (csv && flags.exponent) {
             line.setUnicode(text, length);
             parserCsvLine(line);
             content += line;
+        } else if (csv && flags.quote) {
+            const int at = content.size();
+            content.resize(at + length);
+            content.resize(at + copyUnquoted(text, length, flags.firstQuote, content.data() + at,
+                                             false, false));
         } else {
             content.append(text, length);
         }
@@ -61,11 +91,23 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
     LineReader reader(path);
     if (!reader.isOpen()) return false;
     const auto append = [&](const QChar* text, int length, detail::LineFlags flags) {
-        QString line(text, length);
-        if (csv && (flags.quote || flags.exponent)) parserCsvLine(line);
-        // parserCsvLine keeps the quotes a line has and adds none.
-        if (flags.quote) line.remove(QLatin1Char('"'));
-        lines.append(line);
+        // The line is made in its place in the list: no count of references to raise and lower.
+        lines.append(QString());
+        QString& line = lines.last();
+        if (csv && flags.exponent) {
+            // A value written out mostly takes a character or two more than its exponent form:
+            // room for it saves moving the line to a larger string.
+            line.reserve(length + kExponentRoom);
+            line.append(text, length);
+            parserCsvLine(line);
+            // parserCsvLine keeps the quotes a line has and adds none.
+            if (flags.quote) line.remove(QLatin1Char('"'));
+        } else if (flags.quote) {
+            line = QString(length, Qt::Uninitialized);
+            line.resize(copyUnquoted(text, length, flags.firstQuote, line.data(), !csv, true));
+        } else {
+            line = QString(text, length);
+        }
     };
     LineReaderAccess::lines<true>(reader, append);
     return true;

@@ -57,7 +57,6 @@ bool LineReader::Private::fill()
     }
     consumed += read;
     text = codec->toUnicode(block, n, &state);
-    if (text.contains(QLatin1Char('\r'))) text.remove(QLatin1Char('\r'));
     pos = 0;
     emptyTail = text.isEmpty() && carry.isEmpty();
     return true;

@@ -4,18 +4,14 @@
 // the whole-file readers of fileio.cpp (which take each line straight from the decoded block).
 
 #include <tc/files/linereader.h>
+#include <tc/parsing/simd_p.h>
 
 #include <QFile>
 #include <QString>
 #include <QTextCodec>
+#include <QtAlgorithms>
 
-#if defined(__SSE2__) || defined(_M_X64)
-#define TC_LINEREADER_SSE2
-#include <emmintrin.h>
-#ifdef _MSC_VER
-#include <intrin.h>
-#endif
-#endif
+#include <algorithm>
 
 namespace TC {
 
@@ -32,6 +28,8 @@ struct LineFlags
 {
     bool quote = false;    // holds '"'
     bool exponent = false; // holds 'E', so may hold an exponent marker
+    // No quote stands before it in the line passed on; 0 for a line put together from blocks.
+    int firstQuote = 0;
 
     void add(LineFlags other)
     {
@@ -40,41 +38,45 @@ struct LineFlags
     }
 };
 
-#ifdef TC_LINEREADER_SSE2
-inline int countTrailingZeros(unsigned mask)
+// Where the line ends, quotes, upper-case Es and CRs stand among kUnits units: bit i for unit i.
+struct Stops
 {
-#ifdef _MSC_VER
-    unsigned long index = 0;
-    _BitScanForward(&index, mask);
-    return static_cast<int>(index);
-#else
-    return __builtin_ctz(mask);
-#endif
-}
-#endif
+    static constexpr int kUnits = 2 * simd::Utf16Block::kUnits;
 
-// The first of '\n', '"' and 'E' in s[from, size), or size.
-inline int nextStop(const ushort* s, int from, int size)
-{
-    int i = from;
-#ifdef TC_LINEREADER_SSE2
-    // Eight characters at a time: lines hold few of the three.
-    const __m128i lineEnd = _mm_set1_epi16('\n');
-    const __m128i quote = _mm_set1_epi16('"');
-    const __m128i exponent = _mm_set1_epi16('E');
-    for (; i + 8 <= size; i += 8) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
-        const __m128i hits =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, lineEnd), _mm_cmpeq_epi16(v, quote)),
-                         _mm_cmpeq_epi16(v, exponent));
-        const int mask = _mm_movemask_epi8(hits);
-        if (mask != 0) return i + countTrailingZeros(static_cast<unsigned>(mask)) / 2;
+    quint32 ends;
+    quint32 quotes;
+    quint32 es;
+    quint32 crs;
+
+    explicit Stops(const ushort* p)
+    {
+        constexpr int kHalf = simd::Utf16Block::kUnits;
+        const auto low = simd::Utf16Block(p).eachOf(u'\n', u'"', u'E', u'\r');
+        const auto high = simd::Utf16Block(p + kHalf).eachOf(u'\n', u'"', u'E', u'\r');
+        ends = low[0] | high[0] << kHalf;
+        quotes = low[1] | high[1] << kHalf;
+        es = low[2] | high[2] << kHalf;
+        crs = low[3] | high[3] << kHalf;
     }
-#endif
-    for (; i < size; ++i)
-        if (s[i] == u'\n' || s[i] == u'"' || s[i] == u'E') return i;
-    return size;
-}
+
+    // Adds what the units before the one at (all of them at kUnits) hold to flags and returns,
+    // and forgets those units and the one at; the units start at text[base].
+    void takeBefore(int at, int base, LineFlags& flags, int& returns)
+    {
+        const quint32 before = at == kUnits ? ~quint32(0) : (quint32(1) << at) - 1;
+        if (!flags.quote && (quotes & before) != 0) {
+            flags.quote = true;
+            flags.firstQuote = base + static_cast<int>(qCountTrailingZeroBits(quotes));
+        }
+        flags.exponent |= (es & before) != 0;
+        // Most files have no CR: the count is made only for the few lines with one.
+        if ((crs & before) != 0) returns += static_cast<int>(qPopulationCount(crs & before));
+        const quint32 after = ~(before << 1 | 1);
+        quotes &= after;
+        es &= after;
+        crs &= after;
+    }
+};
 
 } // namespace detail
 
@@ -82,7 +84,8 @@ inline int nextStop(const ushort* s, int from, int size)
 // than through the stream's buffer. What the stream does: the file is read in blocks of 16 KiB
 // with the device's text mode off; a byte-order mark at the start of the first block chooses the
 // codec, else the locale's codec applies; each block is decoded in turn; every CR is dropped from
-// the decoded text.
+// the decoded text (here from each line as it is cut, the CRs being found in the same pass as the
+// line ends).
 struct TCUTILS_NO_EXPORT LineReader::Private
 {
     static constexpr int kBlockBytes = 16384;
@@ -106,8 +109,9 @@ struct TCUTILS_NO_EXPORT LineReader::Private
     // Reads and decodes the next block into text; false at the end or on a read error.
     bool fill();
 
-    // Calls onLine(const QChar* text, int length, LineFlags) for the next line, without its end,
-    // or with kAll for every line left; false when there was none (the end or a read error).
+    // Calls onLine(const QChar* text, int length, LineFlags) for the next line, without its end
+    // and its CRs, or with kAll for every line left; false when there was none (the end or a
+    // read error).
     template <bool kAll, typename OnLine> bool lines(OnLine&& onLine)
     {
         bool any = false;
@@ -115,34 +119,36 @@ struct TCUTILS_NO_EXPORT LineReader::Private
             const int size = text.size();
             if (pos < size) {
                 const ushort* s = text.utf16();
+                // What the line from pos holds so far.
                 detail::LineFlags flags;
-                for (int i = detail::nextStop(s, pos, size); i < size;
-                     i = detail::nextStop(s, i + 1, size)) {
-                    if (s[i] == u'"') {
-                        flags.quote = true;
-                        continue;
+                int returns = 0;
+                constexpr int kUnits = detail::Stops::kUnits;
+                ushort last[kUnits];
+                for (int i = pos; i < size; i += kUnits) {
+                    const ushort* p = s + i;
+                    if (size - i < kUnits) {
+                        // The block's last units, padded with zeros (none of the four).
+                        std::fill(std::copy(p, s + size, last), last + kUnits, ushort(0));
+                        p = last;
                     }
-                    if (s[i] == u'E') {
-                        flags.exponent = true;
-                        continue;
+                    detail::Stops stops(p);
+                    for (; stops.ends != 0; stops.ends &= stops.ends - 1) {
+                        const int at = static_cast<int>(qCountTrailingZeroBits(stops.ends));
+                        stops.takeBefore(at, i, flags, returns);
+                        const int start = pos;
+                        pos = i + at + 1;
+                        passLine(start, i + at, flags, returns, onLine);
+                        if (!kAll) return true;
+                        any = true;
+                        flags = detail::LineFlags();
+                        returns = 0;
                     }
-                    const int start = pos;
-                    pos = i + 1;
-                    if (carry.isEmpty()) {
-                        onLine(text.constData() + start, i - start, flags);
-                    } else {
-                        carry.append(text.constData() + start, i - start);
-                        carryFlags.add(flags);
-                        onLine(carry.constData(), carry.size(), carryFlags);
-                        carry.resize(0);
-                        carryFlags = detail::LineFlags();
-                    }
-                    if (!kAll) return true;
-                    any = true;
-                    flags = detail::LineFlags();
+                    stops.takeBefore(kUnits, i, flags, returns);
                 }
-                carry.append(text.constData() + pos, size - pos);
-                carryFlags.add(flags);
+                // The rest starts a line that a later block ends. A block of CRs alone read at a
+                // line's start is one that decodes to nothing, for the stream, which drops them.
+                if (pos == 0 && carry.isEmpty() && returns == size) emptyTail = true;
+                appendToCarry(pos, size, flags, returns);
                 pos = size;
             }
             if (fill()) continue;
@@ -155,6 +161,32 @@ struct TCUTILS_NO_EXPORT LineReader::Private
             carryFlags = detail::LineFlags();
             return true;
         }
+    }
+
+    // Appends text[from, to), holding returns CRs, to carry without them.
+    void appendToCarry(int from, int to, detail::LineFlags flags, int returns)
+    {
+        carry.append(text.constData() + from, to - from);
+        if (returns != 0) carry.remove(QLatin1Char('\r'));
+        carryFlags.add(flags);
+    }
+
+    // Passes on the line that ends at text[end], its start from start on (and carry before).
+    template <typename OnLine>
+    void passLine(int start, int end, detail::LineFlags flags, int returns, OnLine& onLine)
+    {
+        const QChar* s = text.constData();
+        if (carry.isEmpty()) {
+            if (flags.quote) flags.firstQuote -= start;
+            // Most files have no CR, or one at each line's end.
+            if (returns == 0) return onLine(s + start, end - start, flags);
+            if (returns == 1 && s[end - 1] == QLatin1Char('\r'))
+                return onLine(s + start, end - 1 - start, flags);
+        }
+        appendToCarry(start, end, flags, returns);
+        onLine(carry.constData(), carry.size(), carryFlags);
+        carry.resize(0);
+        carryFlags = detail::LineFlags();
     }
 };
 
