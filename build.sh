@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine; installs what it needs, then:
 #   ./build.sh run    builds in Release (tools and benchmarks) and runs the main job, a tour of tcutil
-#   ./build.sh test   builds with warnings as errors and runs every test
+#   ./build.sh test   builds with warnings as errors and runs every test, with Qt 5 and with Qt 6
 # and, for CI and developers:
 #   ./build.sh asan [ctest args]   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./build.sh tsan [ctest args]   the test suite under ThreadSanitizer
@@ -13,8 +13,12 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
-    tzdata
+    tzdata locales
 )
+
+# The Qt 6 build of the tests (Core5Compat for the plain forms beside the benchmarks, libgl-dev
+# for Qt 6 Gui's CMake package).
+QT6_PACKAGES=(qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev)
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
@@ -58,11 +62,15 @@ run)
     tour
     ;;
 test)
-    ensure_packages
-    cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTCUTILS_WERROR=ON \
-        -DTCUTILS_BUILD_BENCH=OFF
-    cmake --build build/ci -j "$jobs"
-    ctest --test-dir build/ci --output-on-failure -j "$jobs"
+    ensure_packages "${QT6_PACKAGES[@]}"
+    for qt in 5 6; do
+        dir=build/ci
+        [ "$qt" = 6 ] && dir=build/ci-qt6
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTCUTILS_WERROR=ON \
+            -DTCUTILS_BUILD_BENCH=OFF -DQT_MAJOR_VERSION="$qt"
+        cmake --build "$dir" -j "$jobs"
+        ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+    done
     ;;
 asan | tsan)
     ensure_packages

@@ -1,6 +1,6 @@
 include(CMakePackageConfigHelpers)
 
-set(TCUTILS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/tcutils)
+set(TCUTILS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/${TCUTILS_PACKAGE})
 
 set(tc_install_targets tcutils)
 if(NOT TCUTILS_HOST_TARGET)
@@ -23,10 +23,10 @@ install(EXPORT tcutilsTargets
     DESTINATION ${TCUTILS_CMAKE_DIR})
 
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/tcutilsConfig.cmake.in
-    ${PROJECT_BINARY_DIR}/tcutilsConfig.cmake
+    ${PROJECT_BINARY_DIR}/${TCUTILS_PACKAGE}Config.cmake
     INSTALL_DESTINATION ${TCUTILS_CMAKE_DIR})
-write_basic_package_version_file(${PROJECT_BINARY_DIR}/tcutilsConfigVersion.cmake
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/${TCUTILS_PACKAGE}ConfigVersion.cmake
     COMPATIBILITY SameMinorVersion)
-install(FILES ${PROJECT_BINARY_DIR}/tcutilsConfig.cmake
-    ${PROJECT_BINARY_DIR}/tcutilsConfigVersion.cmake
+install(FILES ${PROJECT_BINARY_DIR}/${TCUTILS_PACKAGE}Config.cmake
+    ${PROJECT_BINARY_DIR}/${TCUTILS_PACKAGE}ConfigVersion.cmake
     DESTINATION ${TCUTILS_CMAKE_DIR})

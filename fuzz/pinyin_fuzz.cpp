@@ -4,12 +4,13 @@
 // The first byte chooses the code page (bit 0) and whether the typed bytes are taken as they are
 // or as a recipe that spells the name's own readings (bit 1), which random bytes rarely do.
 #include <tc/host/pinyin.h>
+#include <tc/parsing/codepage_p.h>
 
+#include "common/codepageguard.h"
 #include "fuzzinput.h"
 #include "pinyin_plain.h"
 
 #include <QStringList>
-#include <QTextCodec>
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,8 +23,7 @@ constexpr int kMaxTyped = 64;
 // match it (nothing typed, too much typed, or another letter).
 std::string typedLetters(const std::string& input)
 {
-    const QString text =
-        QTextCodec::codecForLocale()->toUnicode(input.data(), static_cast<int>(input.size()));
+    const QString text = utils::detail::fromLocal8Bit(input.data(), qsizetype(input.size()));
     std::string letters;
     for (uint c : text.toUcs4()) {
         if (c >= 0xFF01 && c <= 0xFF5E) c -= 0xFEE0; // full-width forms
@@ -65,9 +65,11 @@ int units(const std::string& form)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
-    static QTextCodec* const utf8 = QTextCodec::codecForName("UTF-8");
-    static QTextCodec* const gbk = QTextCodec::codecForName("GBK");
-    QTextCodec::setCodecForLocale(data[0] & 1 ? gbk : utf8);
+    static int codePage = -1;
+    if (codePage != (data[0] & 1)) {
+        codePage = data[0] & 1;
+        if (!CodePageGuard::select(codePage ? "zh_CN.GBK" : "C.UTF-8")) std::abort();
+    }
     const auto p = fuzzPieces(data + 1, size - 1, 3);
     const std::string& name = p[0];
 

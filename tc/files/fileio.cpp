@@ -1,11 +1,12 @@
 #include <tc/files/fileio.h>
 
 #include <tc/host/filehelper.h>
+#include <tc/parsing/codepage_p.h>
 #include <tc/parsing/csvline.h>
 
+#include "localfile_p.h"
+
 #include <QFile>
-#include <QTextCodec>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -52,7 +53,7 @@ bool waitsOnOpen(const char* nativePath)
 bool openablePath(const QString& path)
 {
     return !path.isEmpty() && !path.contains(QChar(0)) &&
-           !waitsOnOpen(QFile::encodeName(path).constData());
+           !waitsOnOpen(utils::detail::toLocal8Bit(path).constData());
 }
 
 struct CloseFile
@@ -120,8 +121,8 @@ public:
     bool open(const QString& path)
     {
         if (!openablePath(path)) return false;
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
+        if (!detail::openLocalFile(m_file, path, QIODevice::ReadOnly | QIODevice::Text))
+            return false;
         m_file.setTextModeEnabled(false);
         return true;
     }
@@ -131,9 +132,7 @@ public:
     // Calls onLine(const QChar* text, int length, LineFlags) for each line, without its end.
     template <typename OnLine> void forEach(OnLine onLine)
     {
-        QTextCodec* codec = QTextCodec::codecForLocale();
-        QTextCodec::ConverterState state;
-        bool first = true;
+        utils::detail::StreamDecoder decoder;
         char block[kBlockBytes];
         // The start of a line that runs over the end of a block.
         QString carry;
@@ -142,12 +141,7 @@ public:
         for (;;) {
             const qint64 read = m_file.read(block, kBlockBytes);
             if (read <= 0) break;
-            const int n = static_cast<int>(read);
-            if (first) {
-                first = false;
-                codec = QTextCodec::codecForUtfText(QByteArray::fromRawData(block, n), codec);
-            }
-            QString text = codec->toUnicode(block, n, &state);
+            QString text = decoder.decode(block, read);
             if (text.contains(QLatin1Char('\r'))) text.remove(QLatin1Char('\r'));
             // Bytes read at a line's start that decode to nothing (a byte-order mark alone, a
             // sequence cut by the end of the file) still make the stream return one empty line.
@@ -234,11 +228,9 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
 bool QWriteFile(const QString& path, const QString& content)
 {
     if (!openablePath(path)) return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-    QTextStream stream(&file);
-    stream << content;
-    stream.flush();
+    QFile file;
+    if (!detail::openLocalFile(file, path, QIODevice::WriteOnly | QIODevice::Text)) return false;
+    file.write(utils::detail::toLocal8Bit(content));
     file.close();
     return true;
 }

@@ -4,6 +4,7 @@
 #include <tc/host/timeutils.h>
 #include <tc/parsing/localclock_p.h>
 #include <tc/parsing/numberconversions_p.h>
+#include <tc/parsing/timet_p.h>
 
 #include <QDate>
 #include <QDateTime>
@@ -59,7 +60,7 @@ int parserDateParts(const QChar* p, int end, QChar separator)
 int compactDateTimeViaQt(const QString& text)
 {
     return static_cast<int>(
-        QDateTime::fromString(text, QStringLiteral("yyyyMMdd hh:mm:ss")).toTime_t());
+        detail::toTimeT(QDateTime::fromString(text, QStringLiteral("yyyyMMdd hh:mm:ss"))));
 }
 
 // Whether the offset in force at local wall-clock time `local` (seconds from 1970-01-01 00:00

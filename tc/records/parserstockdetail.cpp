@@ -23,8 +23,9 @@ QString getStockParserKey(QString text)
     const int first = text.indexOf(underscore);
     if (first < 0) return text;
     const int second = text.indexOf(underscore, first + 1);
-    const QStringRef market = text.leftRef(first);
-    const QStringRef code = text.midRef(first + 1, second < 0 ? -1 : second - first - 1);
+    const QStringView market = QStringView(text).left(first);
+    const QStringView code = second < 0 ? QStringView(text).mid(first + 1)
+                                        : QStringView(text).mid(first + 1, second - first - 1);
     return hostKey(market, code);
 }
 

@@ -2,7 +2,7 @@
 
 #include "textform_p.h"
 
-#include <QStringRef>
+#include <QStringView>
 
 #include <cstring>
 #include <utility>
@@ -64,7 +64,7 @@ int readNumber(const QString& text, int from, int size)
     int value = 0;
     if (textform::readPlainDecimal(text.utf16() + from, static_cast<std::size_t>(size), value))
         return value;
-    return QStringRef(&text, from, size).toInt(nullptr, 10);
+    return QStringView(text).mid(from, size).toInt(nullptr, 10);
 }
 
 // Writes the first `pieces` pieces of the full form into one string of the exact length.

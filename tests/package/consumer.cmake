@@ -15,7 +15,7 @@ if(EXISTS ${prefix}/include/tc/markets/marketpredicates_p.h)
     message(FATAL_ERROR "internal header installed")
 endif()
 run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE} -B ${WORK_DIR}/build -G ${GENERATOR}
-    -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${prefix})
+    -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${prefix} -DTCUTILS_PACKAGE=${PACKAGE})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 run(${WORK_DIR}/build/consumer)
 if(NOT last_output MATCHES "SH 上海证券交易所\\(SSE\\)")

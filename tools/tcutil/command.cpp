@@ -87,7 +87,7 @@ void Invocation::applyHostState()
     }
     if (isSet(kTypes)) {
         auto& tables = standin::typeTables();
-        if (!tables.loadTable(value(kTypes).toLocal8Bit().toStdString())) {
+        if (!tables.loadTable(value(kTypes).toUtf8().toStdString())) {
             const auto& e = tables.lastError();
             fail(ExitBadInput, QStringLiteral("%1:%2: %3")
                                    .arg(value(kTypes))

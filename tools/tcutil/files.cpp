@@ -8,7 +8,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QRegExp>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -95,7 +95,7 @@ int runCsv(const QStringList& args)
             continue;
         }
         // A first line whose date field has no digit is a header: name the converted column.
-        if (i == 0 && !fields.front().contains(QRegExp(QStringLiteral("[0-9]")))) {
+        if (i == 0 && !fields.front().contains(QRegularExpression(QStringLiteral("[0-9]")))) {
             fields.front() = QStringLiteral("seconds");
             rows += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
             continue;

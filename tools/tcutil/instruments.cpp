@@ -7,6 +7,7 @@
 #include <tc/markets/marketfeatures.h>
 #include <tc/markets/nocodestock.h>
 #include <tc/markets/securitytype.h>
+#include <tc/parsing/codepage_p.h>
 #include <tc/records/instrumentadapters.h>
 #include <tc/records/stockinfo.h>
 #include <tc/records/stockinfowithpy.h>
@@ -60,7 +61,7 @@ int runSearch(const QStringList& args)
     if (!limitOk || limit < 0)
         fail(ExitUsage, QStringLiteral("--limit takes a whole number of 0 or more"));
 
-    const std::string typed = text.toLocal8Bit().toStdString();
+    const std::string typed = utils::detail::toLocal8Bit(text).toStdString();
     struct Hit
     {
         int position;

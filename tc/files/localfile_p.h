@@ -1,0 +1,43 @@
+#pragma once
+
+// Internal: opening a QFile by its name in the local 8-bit code page (tc/parsing/codepage_p.h),
+// the name under which the C runtime and the host's file functions find it. Qt 5, and Qt 6 on
+// Windows, name files so already. Qt 6 on Unix names them in UTF-8 whatever the locale, so there,
+// in a locale of another code page, the file is opened through a descriptor of its own.
+
+#include <tc/parsing/codepage_p.h>
+
+#include <QFile>
+
+#if QT_VERSION_MAJOR >= 6 && !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace TC::detail {
+
+// Opens file at path, read-only or write-only (creating or truncating it), with or without
+// QIODevice::Text. False when it cannot be opened or is a directory.
+inline bool openLocalFile(QFile& file, const QString& path, QIODevice::OpenMode mode)
+{
+#if QT_VERSION_MAJOR >= 6 && !defined(_WIN32)
+    if (!utils::detail::localIsUtf8()) {
+        const QByteArray name = utils::detail::toLocal8Bit(path);
+        const int access = mode & QIODevice::WriteOnly ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY;
+        const int fd = ::open(name.constData(), access | O_CLOEXEC, 0666);
+        if (fd < 0) return false;
+        struct stat info;
+        if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode) ||
+            !file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return false;
+        }
+        return true;
+    }
+#endif
+    file.setFileName(path);
+    return file.open(mode);
+}
+
+} // namespace TC::detail
