@@ -6,6 +6,9 @@
 #   ./build.sh asan [ctest args]   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./build.sh tsan [ctest args]   the test suite under ThreadSanitizer
 #   ./build.sh fuzz [seconds]      every libFuzzer target for a bounded time each (clang 14)
+#   ./build.sh deb                 the Debian packages (cpack) in build/deb, checked
+#   ./build.sh docs                the API reference (Doxygen) in build/ci/docs
+#   ./build.sh abi-baseline        rewrites the ABI baselines, tests/package/abi*/, from build/ci*
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,14 +16,17 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
-    tzdata locales
+    tzdata abigail-tools dpkg-dev locales
 )
 
-# The Qt 6 build of the tests (Core5Compat for the plain forms beside the benchmarks, libgl-dev
-# for Qt 6 Gui's CMake package).
-QT6_PACKAGES=(qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev)
+# The Qt 6 build of the tests: Qt 6 (Core5Compat for the plain forms beside the benchmarks,
+# libgl-dev for Qt 6 Gui's CMake package), compiled with clang, whose -Wshorten-64-to-32 finds
+# Qt 6 sizes (qsizetype) narrowed into int.
+QT6_PACKAGES=(qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    libgl-dev clang-14)
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+DOCS_PACKAGES=(doxygen qhelpgenerator-qt5)
 
 ensure_packages() {
     local missing=() p
@@ -36,6 +42,16 @@ ensure_packages() {
 }
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+# The CI build: RelWithDebInfo (the ABI baselines come from it), warnings as errors; with Qt 5 in
+# build/ci, with Qt 6 (configure_ci 6) in build/ci-qt6.
+configure_ci() {
+    if [ "${1:-5}" = 6 ]; then
+        cmake --preset ci-qt6
+    else
+        cmake --preset ci
+    fi
+}
 
 # The main job: tcutil on the bundled instruments and bar sample.
 tour() {
@@ -63,14 +79,34 @@ run)
     ;;
 test)
     ensure_packages "${QT6_PACKAGES[@]}"
-    for qt in 5 6; do
-        dir=build/ci
-        [ "$qt" = 6 ] && dir=build/ci-qt6
-        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTCUTILS_WERROR=ON \
-            -DTCUTILS_BUILD_BENCH=OFF -DQT_MAJOR_VERSION="$qt"
-        cmake --build "$dir" -j "$jobs"
-        ctest --test-dir "$dir" --output-on-failure -j "$jobs"
-    done
+    configure_ci
+    cmake --build build/ci -j "$jobs"
+    ctest --test-dir build/ci --output-on-failure -j "$jobs"
+    configure_ci 6
+    cmake --build build/ci-qt6 -j "$jobs"
+    ctest --test-dir build/ci-qt6 --output-on-failure -j "$jobs"
+    ;;
+deb)
+    # Installed under /usr, so the libraries go to Debian's multiarch folder.
+    ensure_packages
+    cmake -S . -B build/deb -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+        -DTCUTILS_BUILD_TESTS=OFF -DTCUTILS_BUILD_BENCH=OFF -DTCUTILS_BUILD_TOOLS=OFF
+    cmake --build build/deb -j "$jobs"
+    rm -f build/deb/*.deb
+    (cd build/deb && cpack -G DEB)
+    tests/package/checkdeb.sh build/deb
+    ;;
+docs)
+    ensure_packages "${DOCS_PACKAGES[@]}"
+    configure_ci
+    cmake --build build/ci --target docs
+    ;;
+abi-baseline)
+    ensure_packages "${QT6_PACKAGES[@]}"
+    configure_ci
+    cmake --build build/ci -j "$jobs" --target abi-baseline
+    configure_ci 6
+    cmake --build build/ci-qt6 -j "$jobs" --target abi-baseline
     ;;
 asan | tsan)
     ensure_packages
@@ -87,7 +123,7 @@ fuzz)
     fuzz/run.sh build/fuzz "${2:-10}"
     ;;
 *)
-    echo "usage: $0 run|test|asan|tsan|fuzz" >&2
+    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs|abi-baseline" >&2
     exit 2
     ;;
 esac

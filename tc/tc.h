@@ -1,6 +1,7 @@
 #pragma once
 
-// Every public header of tcutils, the host seam's included.
+/// \file
+/// Every public header of tcutils, the host seam's included.
 
 #include <tc/host/aescipher.h>
 #include <tc/host/filehelper.h>
@@ -44,3 +45,5 @@
 
 #include <tc/files/encryption.h>
 #include <tc/files/fileio.h>
+
+#include <tc/version.h>

@@ -150,7 +150,7 @@ public:
 
             const ushort* s = text.utf16();
             const QChar* chars = text.constData();
-            const int size = text.size();
+            const int size = static_cast<int>(text.size());
             int start = 0;
             LineFlags flags;
             for (int i = nextStop(s, 0, size); i < size; i = nextStop(s, i + 1, size)) {
@@ -165,7 +165,7 @@ public:
                 } else {
                     carry.append(chars + start, i - start);
                     carryFlags.add(flags);
-                    onLine(carry.constData(), carry.size(), carryFlags);
+                    onLine(carry.constData(), static_cast<int>(carry.size()), carryFlags);
                     carry.resize(0);
                     carryFlags = LineFlags();
                     start = i + 1;
@@ -175,7 +175,8 @@ public:
             carry.append(chars + start, size - start);
             carryFlags.add(flags);
         }
-        if (!carry.isEmpty() || emptyTail) onLine(carry.constData(), carry.size(), carryFlags);
+        if (!carry.isEmpty() || emptyTail)
+            onLine(carry.constData(), static_cast<int>(carry.size()), carryFlags);
     }
 
 private:

@@ -34,7 +34,7 @@ double applyExponent(double mantissa, int count, bool multiply)
 // A line is copied (detached) only when it loses a comma.
 void removeQuotedCommas(QString& line, int firstQuote)
 {
-    const int n = line.size();
+    const int n = static_cast<int>(line.size());
     const QChar* in = line.constData();
     QChar* out = nullptr;
     int w = 0;
@@ -60,7 +60,7 @@ void removeQuotedCommas(QString& line, int firstQuote)
 // pass, eight characters at a time where SSE2 is there.
 void findQuoteAndE(const QString& text, int& quote, int& e)
 {
-    const int n = text.size();
+    const int n = static_cast<int>(text.size());
     const ushort* p = text.utf16();
     quote = -1;
     e = -1;
@@ -113,7 +113,7 @@ bool rewriteField(const QChar* line, int from, int to, QVarLengthArray<QChar, 51
 // into the line's own storage when that is large enough.
 void rewriteExponentFields(QString& line, int firstE)
 {
-    const int n = line.size();
+    const int n = static_cast<int>(line.size());
     const QChar* s = line.constData();
     QVarLengthArray<QChar, 512> out;
     int copied = 0; // line[copied, n) is still to be appended to out
@@ -121,21 +121,21 @@ void rewriteExponentFields(QString& line, int firstE)
         int from = e;
         while (from > 0 && s[from - 1] != QLatin1Char(','))
             --from;
-        int to = line.indexOf(QLatin1Char(','), e);
+        int to = static_cast<int>(line.indexOf(QLatin1Char(','), e));
         if (to < 0) to = n;
         if (e + 1 < to) {
-            const int kept = out.size();
+            const int kept = static_cast<int>(out.size());
             out.append(s + copied, from - copied);
             if (rewriteField(s, from, to, out))
                 copied = to;
             else
                 out.resize(kept);
         }
-        e = to < n ? line.indexOf(QLatin1Char('E'), to) : -1;
+        e = to < n ? static_cast<int>(line.indexOf(QLatin1Char('E'), to)) : -1;
     }
     if (copied == 0) return;
     out.append(s + copied, n - copied);
-    const int w = out.size();
+    const int w = static_cast<int>(out.size());
     if (line.isDetached() && line.capacity() >= w) {
         line.resize(w);
         std::copy_n(out.constData(), w, line.data());
@@ -154,14 +154,15 @@ void parserCsvLine(QString& line)
     findQuoteAndE(line, firstQuote, firstE);
     if (firstQuote >= 0) {
         removeQuotedCommas(line, firstQuote);
-        if (firstE > firstQuote) firstE = line.indexOf(QLatin1Char('E'), firstQuote);
+        if (firstE > firstQuote)
+            firstE = static_cast<int>(line.indexOf(QLatin1Char('E'), firstQuote));
     }
     if (firstE >= 0) rewriteExponentFields(line, firstE);
 }
 
 void parserLineSplit(QStringList& fields, QString& line)
 {
-    const int n = line.size();
+    const int n = static_cast<int>(line.size());
     const ushort* s = line.utf16();
     ushort cut = 0;
     bool bar = false;
@@ -209,14 +210,14 @@ void parserLineSplit(QStringList& fields, QString& line)
     }
     ends.append(n);
 
-    const int held = fields.size();
+    const int held = static_cast<int>(fields.size());
     // line may be one of the strings in fields: a shallow copy then keeps its text alive.
     QString keep;
     for (int k = 0; k < held; ++k) {
         if (&fields.at(k) == &line) keep = line;
     }
     const QChar* text = line.constData();
-    const int pieces = ends.size();
+    const int pieces = static_cast<int>(ends.size());
     const int reused = std::min(held, pieces);
     if (reused > 0) {
         auto field = fields.begin();

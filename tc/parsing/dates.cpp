@@ -188,7 +188,7 @@ bool isDayOf(QStringView d, int days)
 
 int parserDate(QString text)
 {
-    const int n = text.size();
+    const int n = static_cast<int>(text.size());
     const QChar* p = text.constData();
     int firstT = -1;
     bool dash = false;
@@ -231,7 +231,7 @@ bool checkDate(QString text)
 {
     static constexpr int kDaysInMonth[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     // Both alternatives of the pattern are anchored at both ends and hold exactly two '-'.
-    const int n = text.size();
+    const int n = static_cast<int>(text.size());
     const QChar* p = text.constData();
     const int first = indexOf(p, 0, n, QLatin1Char('-'));
     const int second = first < 0 ? -1 : indexOf(p, first + 1, n, QLatin1Char('-'));

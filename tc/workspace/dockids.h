@@ -1,6 +1,7 @@
 #pragma once
 
-// Identifiers of the workspace's dockable panels.
+/// \file
+/// Identifiers of the workspace's dockable panels.
 
 #include <tc/tcutils_export.h>
 
@@ -8,16 +9,16 @@
 
 namespace TC {
 
-// Dock identifier of navigation node id: 101 "handleFee", 102 "productBaseInfo", 201
-// "productTableSet", 202 "productNetValueImp", 301 "positionPanel" ... 311 "F7index" ... 313
-// "brinsonIndustryPanel"; empty for any other id, the root ids 0, 100, 200 and 300 included.
-// The table is filled at the first call without a lock: call from one thread at a time.
+/// Dock identifier of navigation node id: 101 "handleFee", 102 "productBaseInfo", 201
+/// "productTableSet", 202 "productNetValueImp", 301 "positionPanel" ... 311 "F7index" ... 313
+/// "brinsonIndustryPanel"; empty for any other id, the root ids 0, 100, 200 and 300 included.
+/// The table is filled at the first call without a lock: call from one thread at a time.
 TCUTILS_EXPORT QString getDockID(int id);
 
-// The 36 panel identifiers of the workspace, in the client's order ("positionPanel" stands at
-// both 1 and 24). A constant of this header, not an exported symbol: each module that includes
-// the header, the library among them, holds its own copy, built when the module is loaded and
-// destroyed when it is unloaded.
+/// The 36 panel identifiers of the workspace, in the client's order ("positionPanel" stands at
+/// both 1 and 24). A constant of this header, not an exported symbol: each module that includes
+/// the header, the library among them, holds its own copy, built when the module is loaded and
+/// destroyed when it is unloaded.
 inline const QString g_panelNames[36] = {
     QStringLiteral("indexMainPanel"),
     QStringLiteral("positionPanel"),

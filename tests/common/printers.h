@@ -1,6 +1,7 @@
 #pragma once
 
-// GoogleTest printers so failing comparisons show text rather than bytes.
+// GoogleTest printers so failing comparisons show text rather than bytes (lists of texts print
+// element by element through the QString one).
 
 #include <QByteArray>
 #include <QString>
@@ -22,13 +23,4 @@ inline void PrintTo(const QByteArray& b, std::ostream* os)
     *os << "QByteArray(\"" << b.toHex().toStdString() << "\")";
 }
 
-inline void PrintTo(const QStringList& l, std::ostream* os)
-{
-    *os << '{';
-    for (int i = 0; i < l.size(); ++i) {
-        if (i) *os << ", ";
-        PrintTo(l[i], os);
-    }
-    *os << '}';
-}
 QT_END_NAMESPACE

@@ -2,95 +2,60 @@
 #include <tc/markets/marketpredicates_p.h>
 #include <tc/records/stockinfo.h>
 
+#include "common/datatable.h"
 #include "common/printers.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <map>
 
 using namespace TC;
 
-TEST(MarketCatalogue, HoldsFifteenMarketsInKeyOrder)
+// tests/data/markets.tsv: every code with its display name, rank and accepting predicates.
+TEST(MarketCatalogue, NamesRanksAndPredicatesFollowTheVocabulary)
 {
-    const QMap<QString, QString> map = getMarketNameMap();
-    EXPECT_EQ(map.keys(), QStringList({"BKZS", "DF", "GI", "HGT", "HK", "IF", "INE", "LSE", "OF",
-                                       "SF", "SGT", "SH", "SHO", "SZ", "ZF"}));
-    // Every name is unique and maps back to its code.
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
-        EXPECT_EQ(getMarketByName(it.value()), it.key());
-
-    // A caller's change never reaches the library's map.
-    QMap<QString, QString> mine = getMarketNameMap();
-    mine.insert(QStringLiteral("XX"), QStringLiteral("x"));
-    mine[QStringLiteral("SH")] = QStringLiteral("changed");
-    EXPECT_EQ(getMarketNameMap().size(), 15);
-    EXPECT_EQ(getNameByMarket(QStringLiteral("SH")), QStringLiteral("上海证券交易所(SSE)"));
-}
-
-TEST(MarketCatalogue, LooksUpNamesExactly)
-{
-    EXPECT_EQ(getNameByMarket(QStringLiteral("SZ")), QStringLiteral("深圳证劵交易所(SZSE)"));
-    EXPECT_EQ(getNameByMarket(QStringLiteral("OF")), QStringLiteral("开放式基金(OEF)"));
-    EXPECT_EQ(getNameByMarket(QStringLiteral("ZF")), QStringLiteral("郑州期货交易所(CZCE)"));
-    for (const QString& unknown : {QString(), QStringLiteral("SZO"), QStringLiteral("sh"),
-                                   QStringLiteral("SH "), QStringLiteral("DCE")})
-        EXPECT_TRUE(getNameByMarket(unknown).isEmpty()) << unknown.toStdString();
-
-    EXPECT_EQ(getMarketByName(QStringLiteral("能源中心(INE)")), QStringLiteral("INE"));
-    EXPECT_EQ(getMarketByName(QStringLiteral("上海证券交易所(SSE)")), QStringLiteral("SH"));
-    // The Shenzhen name is written with 劵, not 券.
-    for (const char* unknown : {"", "INE", "上海证券交易所", "深圳证券交易所(SZSE)"})
+    const std::map<QString, bool (*)(const std::string&)> predicates{
+        {"dce", isDceMarket},           {"czce", isCzceMarket}, {"shfe", isShfeMarket},
+        {"cffex", isCffexMarket},       {"ine", isIneMarket},   {"futures", isFuturesMarket},
+        {"hgt", isHgtMarket},           {"sgt", isSgtMarket},   {"hk", isHkMarket},
+        {"option", isStockOptionMarket}};
+    QStringList catalogue;
+    for (const testdata::Row& row : testdata::load("markets.tsv")) {
+        SCOPED_TRACE("markets.tsv line " + std::to_string(row.line));
+        const QString code = row.text(0), name = row.text(1), rank = row.text(2);
+        if (name != "-") {
+            catalogue << code;
+            EXPECT_EQ(getNameByMarket(code), name);
+            EXPECT_EQ(getMarketByName(name), code);
+        } else {
+            EXPECT_TRUE(getNameByMarket(code).isEmpty());
+        }
+        EXPECT_TRUE(getMarketByName(code).isNull()); // codes are not names
+        EXPECT_EQ(getMarketOrder(code),
+                  rank == "-" ? std::numeric_limits<int>::max() : rank.toInt());
+        const QStringList accepted = row.text(3).split(' ');
+        for (const auto& [predicate, accepts] : predicates)
+            EXPECT_EQ(accepts(row.fields.at(0)), accepted.contains(predicate))
+                << predicate.toStdString();
+    }
+    EXPECT_EQ(getMarketNameMap().keys(), catalogue);
+    // The Shenzhen name is written with 劵, and a name needs its abbreviation.
+    for (const char* unknown : {"深圳证券交易所(SZSE)", "上海证券交易所"})
         EXPECT_TRUE(getMarketByName(QString::fromUtf8(unknown)).isNull()) << unknown;
 }
 
-TEST(MarketCatalogue, RanksTheSixMainMarketsFirst)
+TEST(MarketRules, PadCodesToSixCharactersAndFindNightTrading)
 {
-    const char* ranked[] = {"SH", "SZ", "IF", "SF", "DF", "ZF"};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(getMarketOrder(QLatin1String(ranked[i])), i);
-    for (const char* unranked : {"DCE", "SHFE", "INE", "HK", "sh", "", "SH ", "SHO"})
-        EXPECT_EQ(getMarketOrder(QLatin1String(unranked)), std::numeric_limits<int>::max())
-            << unranked;
-}
-
-TEST(MarketCatalogue, AdjustsCodesToSixCharacters)
-{
-    const std::pair<QString, QString> cases[] = {
-        {"600000", "600000"},  {"1", "000001"},      {"", "000000"},       {"AB", "0000AB"},
-        {"1234567", "234567"}, {"浦发", "0000浦发"}, {QString(), "000000"}};
-    for (const auto& [in, out] : cases) {
-        QString code = in;
-        adjustStockCode(code);
-        EXPECT_EQ(code, out) << in.toStdString();
+    for (const testdata::Row& row : testdata::load("marketrules.tsv")) {
+        if (row.fields.at(0) == "adjust") {
+            QString code = row.text(2);
+            adjustStockCode(code);
+            EXPECT_EQ(code, row.text(3)) << "marketrules.tsv line " << row.line;
+        } else {
+            const CStockDetail detail(row.text(1), row.text(2), QString());
+            EXPECT_EQ(detail.hasNightQuoter(), row.fields.at(3) == "1")
+                << "marketrules.tsv line " << row.line;
+        }
     }
-}
-
-TEST(MarketPredicates, CompareWholeCodesExactly)
-{
-    EXPECT_TRUE(isDceMarket("DCE") && isDceMarket("DF"));
-    EXPECT_FALSE(isDceMarket("dce") || isDceMarket("DCE ") || isDceMarket("D") || isDceMarket(""));
-    EXPECT_TRUE(isCzceMarket("ZF") && isCzceMarket("CZCE"));
-    EXPECT_TRUE(isShfeMarket("SF") && isShfeMarket("SHFE"));
-    EXPECT_TRUE(isCffexMarket("IF") && isCffexMarket("CFFEX"));
-    EXPECT_TRUE(isFuturesMarket("INE") && isFuturesMarket("CFFEX") && isFuturesMarket("ZF"));
-    EXPECT_FALSE(isFuturesMarket("SH") || isFuturesMarket("SHO") || isFuturesMarket("HK"));
-    EXPECT_TRUE(isHgtMarket("HGT") && isHgtMarket("SSEHKEX"));
-    EXPECT_TRUE(isSgtMarket("SGT") && isSgtMarket("SZSEHKEX"));
-    EXPECT_FALSE(isHgtMarket("SGT") || isSgtMarket("HGT"));
-    EXPECT_TRUE(isHkMarket("HK"));
-    EXPECT_FALSE(isHkMarket("HKEX"));
-    EXPECT_TRUE(isStockOptionMarket("SHO") && isStockOptionMarket("SZO"));
-    EXPECT_FALSE(isStockOptionMarket("SH"));
-    EXPECT_FALSE(isIneMarket(std::string("INE\0", 4)));
-}
-
-TEST(NightTrading, NeedsAProductAndACommodityExchange)
-{
-    auto night = [](const char* market, const char* code) {
-        return CStockDetail(QLatin1String(market), QLatin1String(code), QString()).hasNightQuoter();
-    };
-    EXPECT_TRUE(night("SF", "cu2405") && night("SF", "CU2405") && night("SHFE", "au2406") &&
-                night("DF", "al2405") && night("ZF", "xpb1"));
-    EXPECT_FALSE(night("INE", "au2406") || night("IF", "ag2406") || night("SF", "rb2405") ||
-                 night("sf", "cu2405") || night("", ""));
 }

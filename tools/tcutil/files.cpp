@@ -83,7 +83,7 @@ int runCsv(const QStringList& args)
     if (!TC::QReadFile(path, lines, true))
         fail(ExitBadInput, QStringLiteral("cannot read %1").arg(path));
 
-    Progress progress(QFileInfo(path).size(), lines.size());
+    Progress progress(QFileInfo(path).size(), static_cast<int>(lines.size()));
     QString rows;
     QStringList fields;
     int skipped = 0;
@@ -108,7 +108,7 @@ int runCsv(const QStringList& args)
         fields.front() = QString::number(seconds);
         rows += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
-    progress.update(lines.size());
+    progress.update(static_cast<int>(lines.size()));
 
     if (inv.isSet(QStringLiteral("out")))
         writeAtomically(inv.value(QStringLiteral("out")), rows.toUtf8());

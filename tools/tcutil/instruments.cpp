@@ -76,7 +76,7 @@ int runSearch(const QStringList& args)
         if (code.startsWith(text, Qt::CaseInsensitive)) {
             position = 0;
         } else if (name.contains(text)) {
-            position = name.indexOf(text);
+            position = static_cast<int>(name.indexOf(text));
         } else {
             const TC::CStockInfoWithPy withPy(
                 TC::CStockInfo(TC::getDetailQsMarket(detail), code, name));

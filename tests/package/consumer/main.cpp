@@ -1,4 +1,5 @@
-// A client of the installed package: the umbrella header, a catalogue lookup, a sort and a label.
+// A client of the package: the umbrella header, a catalogue lookup, a sort, a label and the
+// version. Built against the installed package (CMake and pkg-config) and as a subdirectory.
 #include <tc/tc.h>
 
 #include <algorithm>
@@ -17,7 +18,12 @@ int main()
     // The host library carries its type table as a resource.
     std::string market = "SH", code = "600000";
     const bool typed = TC::getStockType(market, code) == QStringLiteral("股票");
-    const bool ok =
-        TC::getMarketOrder(QStringLiteral("ZF")) == 5 && TC::CStockDetail::g_cstockdetail && typed;
+    // The library loaded is the one these headers came with.
+    static_assert(TCUTILS_VERSION == TCUTILS_VERSION_CHECK(TCUTILS_VERSION_MAJOR,
+                                                           TCUTILS_VERSION_MINOR,
+                                                           TCUTILS_VERSION_PATCH));
+    const bool sameVersion = TC::versionString() == QLatin1String(TCUTILS_VERSION_STRING);
+    const bool ok = TC::getMarketOrder(QStringLiteral("ZF")) == 5 &&
+                    TC::CStockDetail::g_cstockdetail && typed && sameVersion;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,10 @@
+#include <tc/version.h>
+
+namespace TC {
+
+QString versionString()
+{
+    return QStringLiteral(TCUTILS_VERSION_STRING);
+}
+
+} // namespace TC
