@@ -9,6 +9,7 @@
 #   ./build.sh deb                 the Debian packages (cpack) in build/deb, checked
 #   ./build.sh docs                the API reference (Doxygen) in build/ci/docs
 #   ./build.sh abi-baseline        rewrites the ABI baselines, tests/package/abi*/, from build/ci*
+#   ./build.sh compare [lines]     tcutil csv against Miller on generated bars (speed, memory)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,7 +17,7 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
-    tzdata abigail-tools dpkg-dev locales
+    tzdata abigail-tools dpkg-dev help2man locales
 )
 
 # The Qt 6 build of the tests: Qt 6 (Core5Compat for the plain forms beside the benchmarks,
@@ -27,6 +28,8 @@ QT6_PACKAGES=(qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 DOCS_PACKAGES=(doxygen qhelpgenerator-qt5)
+# Only for the comparison with Miller, never for the tests.
+COMPARE_PACKAGES=(miller time)
 
 ensure_packages() {
     local missing=() p
@@ -122,8 +125,14 @@ fuzz)
     cmake --build build/fuzz -j "$jobs"
     fuzz/run.sh build/fuzz "${2:-10}"
     ;;
+compare)
+    ensure_packages "${COMPARE_PACKAGES[@]}"
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTCUTILS_BUILD_TESTS=OFF
+    cmake --build build/release -j "$jobs" --target tcutil
+    bench/tcutil_vs_mlr.sh build/release/tools/tcutil/tcutil "${2:-2400000}"
+    ;;
 *)
-    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs|abi-baseline" >&2
+    echo "usage: $0 run|test|asan|tsan|fuzz|deb|docs|abi-baseline|compare" >&2
     exit 2
     ;;
 esac

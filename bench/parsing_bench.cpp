@@ -1,5 +1,6 @@
 // The parsing functions against their plain Qt forms on generated data files: a million lines of
-// one-minute bars, a mix of every date notation, a MiB of GBK text.
+// one-minute bars, a mix of every date notation, a MiB of GBK text and short names.
+#include <tc/parsing/codepage_p.h>
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/dates.h>
 #include <tc/parsing/textconversions.h>
@@ -10,6 +11,8 @@
 #include <literal/textconversions.h>
 
 #include <benchmark/benchmark.h>
+
+#include <QFile>
 
 #include <algorithm>
 
@@ -38,18 +41,36 @@ const QStringList& readerLines()
     return lines;
 }
 
-// Date texts in every notation; with noCompactTime the "20160503 09:30:00" ones are left out.
-QStringList dateTexts(bool noCompactTime)
+// Which of the generated date texts a case reads.
+enum class Dates {
+    Mix,             // every notation
+    DateOnly,        // all but "20160503 09:30:00"
+    IsoDate,         // only "2016-05-03"
+    CompactDateTime, // only "20160503 09:30:00"
+};
+
+QStringList dateTexts(Dates which)
 {
     QStringList texts = TC::literal::dateTexts(kDateTexts);
-    if (noCompactTime) {
-        texts.erase(std::remove_if(texts.begin(), texts.end(),
-                                   [](const QString& t) {
-                                       return t.contains(QLatin1Char(':')) &&
-                                              !t.contains(QLatin1Char('T'));
-                                   }),
-                    texts.end());
-    }
+    const auto compactDateTime = [](const QString& t) {
+        return t.contains(QLatin1Char(':')) && !t.contains(QLatin1Char('T'));
+    };
+    const auto isoDate = [](const QString& t) {
+        return t.size() == 10 && t[4] == QLatin1Char('-') && t[7] == QLatin1Char('-');
+    };
+    const auto dropped = [&](const QString& t) {
+        switch (which) {
+        case Dates::DateOnly:
+            return compactDateTime(t);
+        case Dates::IsoDate:
+            return !isoDate(t);
+        case Dates::CompactDateTime:
+            return !compactDateTime(t);
+        default:
+            return false;
+        }
+    };
+    texts.erase(std::remove_if(texts.begin(), texts.end(), dropped), texts.end());
     return texts;
 }
 
@@ -146,9 +167,9 @@ void BM_parserLineSplit_BarFileFreshListPlainQt(benchmark::State& state)
 }
 BENCHMARK(BM_parserLineSplit_BarFileFreshListPlainQt)->Unit(benchmark::kMillisecond);
 
-template <int (*Parse)(QString)> void parseDates(benchmark::State& state, bool noCompactTime)
+template <int (*Parse)(QString)> void parseDates(benchmark::State& state, Dates which)
 {
-    const QStringList texts = dateTexts(noCompactTime);
+    const QStringList texts = dateTexts(which);
     for (auto _ : state) {
         for (const QString& text : texts)
             benchmark::DoNotOptimize(Parse(text));
@@ -158,28 +179,52 @@ template <int (*Parse)(QString)> void parseDates(benchmark::State& state, bool n
 
 void BM_parserDate_Mix(benchmark::State& state)
 {
-    parseDates<TC::parserDate>(state, false);
+    parseDates<TC::parserDate>(state, Dates::Mix);
 }
 BENCHMARK(BM_parserDate_Mix)->Unit(benchmark::kMillisecond);
 
 void BM_parserDate_MixPlainQt(benchmark::State& state)
 {
-    parseDates<TC::literal::parserDate>(state, false);
+    parseDates<TC::literal::parserDate>(state, Dates::Mix);
 }
 BENCHMARK(BM_parserDate_MixPlainQt)->Unit(benchmark::kMillisecond);
 
 // The seven notations that go to the host conversions, without the compact date-time.
 void BM_parserDate_DateOnly(benchmark::State& state)
 {
-    parseDates<TC::parserDate>(state, true);
+    parseDates<TC::parserDate>(state, Dates::DateOnly);
 }
 BENCHMARK(BM_parserDate_DateOnly)->Unit(benchmark::kMillisecond);
 
 void BM_parserDate_DateOnlyPlainQt(benchmark::State& state)
 {
-    parseDates<TC::literal::parserDate>(state, true);
+    parseDates<TC::literal::parserDate>(state, Dates::DateOnly);
 }
 BENCHMARK(BM_parserDate_DateOnlyPlainQt)->Unit(benchmark::kMillisecond);
+
+void BM_parserDate_IsoDate(benchmark::State& state)
+{
+    parseDates<TC::parserDate>(state, Dates::IsoDate);
+}
+BENCHMARK(BM_parserDate_IsoDate)->Unit(benchmark::kMillisecond);
+
+void BM_parserDate_IsoDatePlainQt(benchmark::State& state)
+{
+    parseDates<TC::literal::parserDate>(state, Dates::IsoDate);
+}
+BENCHMARK(BM_parserDate_IsoDatePlainQt)->Unit(benchmark::kMillisecond);
+
+void BM_parserDate_CompactDateTime(benchmark::State& state)
+{
+    parseDates<TC::parserDate>(state, Dates::CompactDateTime);
+}
+BENCHMARK(BM_parserDate_CompactDateTime)->Unit(benchmark::kMillisecond);
+
+void BM_parserDate_CompactDateTimePlainQt(benchmark::State& state)
+{
+    parseDates<TC::literal::parserDate>(state, Dates::CompactDateTime);
+}
+BENCHMARK(BM_parserDate_CompactDateTimePlainQt)->Unit(benchmark::kMillisecond);
 
 template <bool (*Check)(QString)> void checkDates(benchmark::State& state)
 {
@@ -222,5 +267,74 @@ void BM_ToDBS_Gbk1MiBPlainQt(benchmark::State& state)
     convertGbk<TC::literal::ToDBS>(state);
 }
 BENCHMARK(BM_ToDBS_Gbk1MiBPlainQt)->Unit(benchmark::kMicrosecond);
+
+// One call per instrument name: what a call costs beyond its bytes.
+template <std::string (*Convert)(std::string)>
+void convertGbkNames(benchmark::State& state, const std::vector<std::string>& names)
+{
+    for (auto _ : state) {
+        for (const std::string& name : names)
+            benchmark::DoNotOptimize(Convert(name).size());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(names.size()));
+}
+
+void BM_ToDBS_ShortNames(benchmark::State& state)
+{
+    convertGbkNames<TC::ToDBS>(state, TC::literal::gbkNames(20000));
+}
+BENCHMARK(BM_ToDBS_ShortNames)->Unit(benchmark::kMicrosecond);
+
+void BM_ToDBS_ShortNamesPlainQt(benchmark::State& state)
+{
+    convertGbkNames<TC::literal::ToDBS>(state, TC::literal::gbkNames(20000));
+}
+BENCHMARK(BM_ToDBS_ShortNamesPlainQt)->Unit(benchmark::kMicrosecond);
+
+// A function of ToDBS's signature that returns its argument: what each call costs both forms
+// before any work, the argument's copy and the returned string.
+std::string returnArgument(std::string text)
+{
+    benchmark::DoNotOptimize(text.data());
+    return text;
+}
+
+void BM_ToDBS_ShortNamesCallFloor(benchmark::State& state)
+{
+    convertGbkNames<returnArgument>(state, TC::literal::gbkNames(20000));
+}
+BENCHMARK(BM_ToDBS_ShortNamesCallFloor)->Unit(benchmark::kMicrosecond);
+
+// 20,000 names of the bundled instrument list (4,177, in turn) in GBK: real names, which hold no
+// full-width forms.
+std::vector<std::string> instrumentNames()
+{
+    QFile file(QStringLiteral(TC_BUNDLED_INSTRUMENTS));
+    std::vector<std::string> names;
+    if (!file.open(QIODevice::ReadOnly)) return names;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (int i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines[i].split(',');
+        if (fields.size() > 2)
+            names.push_back(
+                utils::detail::encodeIn("GBK", QString::fromUtf8(fields[2])).toStdString());
+    }
+    std::vector<std::string> out;
+    for (size_t i = 0; !names.empty() && out.size() < 20000; ++i)
+        out.push_back(names[i % names.size()]);
+    return out;
+}
+
+void BM_ToDBS_InstrumentNames(benchmark::State& state)
+{
+    convertGbkNames<TC::ToDBS>(state, instrumentNames());
+}
+BENCHMARK(BM_ToDBS_InstrumentNames)->Unit(benchmark::kMicrosecond);
+
+void BM_ToDBS_InstrumentNamesPlainQt(benchmark::State& state)
+{
+    convertGbkNames<TC::literal::ToDBS>(state, instrumentNames());
+}
+BENCHMARK(BM_ToDBS_InstrumentNamesPlainQt)->Unit(benchmark::kMicrosecond);
 
 } // namespace

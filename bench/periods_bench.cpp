@@ -1,6 +1,7 @@
 // Padding texts to a pixel width, against the plain one-space-at-a-time loop, and the graph tick.
 #include <tc/periods/graphtick.h>
-#include <tc/periods/graphtick_p.h>
+
+#include <literal/graphtick.h>
 
 #include <QGuiApplication>
 
@@ -36,7 +37,7 @@ template <QString (*Enlarge)(QString, int, QFont)> void enlargeBench(benchmark::
 
 QString plain(QString text, int width, QFont font)
 {
-    return TC::enlargeTextPlain(text, width, font);
+    return TC::literal::enlargeText(text, width, font);
 }
 
 void BM_EnlargeText_Label(benchmark::State& state)

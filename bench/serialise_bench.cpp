@@ -1,9 +1,10 @@
 // Writing and reading 1,000,000 order lines and formula references, the library against the plain
-// QString::split / QStringList::join form of the same steps (serialise_plain.h).
+// QString::split / QStringList::join form of the same steps (bench/literal/).
 #include <tc/serialise/formularesultref.h>
 #include <tc/serialise/orderparamsetting.h>
 
-#include "serialise_plain.h"
+#include <literal/formularesultref.h>
+#include <literal/orderparamsetting.h>
 
 #include <benchmark/benchmark.h>
 
@@ -55,7 +56,7 @@ std::vector<std::string> orderLines()
 {
     std::vector<std::string> lines;
     for (const auto& s : makeSettings())
-        lines.push_back(plain::orderToString(s));
+        lines.push_back(TC::literal::orderToString(s));
     return lines;
 }
 
@@ -63,7 +64,7 @@ std::vector<QString> refLines()
 {
     std::vector<QString> lines;
     for (const auto& r : makeRefs())
-        lines.push_back(plain::refToString(r));
+        lines.push_back(TC::literal::refToString(r));
     return lines;
 }
 
@@ -74,15 +75,15 @@ bool sameOutput(benchmark::State& state)
     for (auto& s : settings) {
         std::string line = TC::COrderParamSetting::toString(s);
         const TC::COrderParamSetting a = TC::COrderParamSetting::toStruct(line);
-        if (line != plain::orderToString(s) || plain::orderToString(a) != line) {
+        if (line != TC::literal::orderToString(s) || TC::literal::orderToString(a) != line) {
             state.SkipWithError("order lines differ from the plain form");
             return false;
         }
     }
     for (auto& r : makeRefs()) {
         const QString line = r.toString();
-        if (line != plain::refToString(r) || r.getKey() != plain::refKey(r) ||
-            plain::refToString(TC::ComposeFormulaResultRef::genRef(line)) != line) {
+        if (line != TC::literal::refToString(r) || r.getKey() != TC::literal::refKey(r) ||
+            TC::literal::refToString(TC::ComposeFormulaResultRef::genRef(line)) != line) {
             state.SkipWithError("formula references differ from the plain form");
             return false;
         }
@@ -108,7 +109,7 @@ void BM_OrderParamSettingToString_SplitJoin(benchmark::State& state)
     const auto settings = makeSettings();
     for (auto _ : state)
         for (int i = 0; i < kLines; ++i) {
-            std::string line = plain::orderToString(settings[i % kDistinct]);
+            std::string line = TC::literal::orderToString(settings[i % kDistinct]);
             benchmark::DoNotOptimize(line.data());
         }
     state.SetItemsProcessed(state.iterations() * kLines);
@@ -133,7 +134,7 @@ void BM_OrderParamSettingToStruct_SplitJoin(benchmark::State& state)
     const auto lines = orderLines();
     for (auto _ : state)
         for (int i = 0; i < kLines; ++i) {
-            TC::COrderParamSetting s = plain::orderToStruct(lines[i % kDistinct]);
+            TC::COrderParamSetting s = TC::literal::orderToStruct(lines[i % kDistinct]);
             benchmark::DoNotOptimize(s.number3);
         }
     state.SetItemsProcessed(state.iterations() * kLines);
@@ -158,7 +159,7 @@ void BM_FormulaResultRefToString_SplitJoin(benchmark::State& state)
     const auto refs = makeRefs();
     for (auto _ : state)
         for (int i = 0; i < kLines; ++i) {
-            QString line = plain::refToString(refs[i % kDistinct]);
+            QString line = TC::literal::refToString(refs[i % kDistinct]);
             benchmark::DoNotOptimize(line.constData());
         }
     state.SetItemsProcessed(state.iterations() * kLines);
@@ -184,7 +185,7 @@ void BM_FormulaResultRefGenRef_SplitJoin(benchmark::State& state)
     const auto lines = refLines();
     for (auto _ : state)
         for (int i = 0; i < kLines; ++i) {
-            TC::ComposeFormulaResultRef r = plain::genRef(lines[i % kDistinct]);
+            TC::ComposeFormulaResultRef r = TC::literal::genRef(lines[i % kDistinct]);
             benchmark::DoNotOptimize(r.id3);
         }
     state.SetItemsProcessed(state.iterations() * kLines);

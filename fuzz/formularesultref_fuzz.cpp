@@ -3,8 +3,9 @@
 // from its full form.
 #include <tc/serialise/formularesultref.h>
 
+#include <literal/formularesultref.h>
+
 #include "fuzzinput.h"
-#include "serialise_plain.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -25,7 +26,8 @@ bool same(const TC::ComposeFormulaResultRef& a, const TC::ComposeFormulaResultRe
 
 void checkForms(TC::ComposeFormulaResultRef& r)
 {
-    if (r.toString() != plain::refToString(r) || r.getKey() != plain::refKey(r)) std::abort();
+    if (r.toString() != TC::literal::refToString(r) || r.getKey() != TC::literal::refKey(r))
+        std::abort();
 }
 
 // The text with every "___" shortened and trailing '_' cut, so that it reads back whole.
@@ -46,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The whole input as a text.
     const QString text = fuzzText(data, size);
     TC::ComposeFormulaResultRef read = TC::ComposeFormulaResultRef::genRef(text);
-    if (!same(read, plain::genRef(text))) std::abort();
+    if (!same(read, TC::literal::genRef(text))) std::abort();
     checkForms(read);
     // Its texts are pieces between separators, so the record comes back from its full form.
     if (!same(TC::ComposeFormulaResultRef::genRef(read.toString()), read)) std::abort();

@@ -2,6 +2,8 @@
 
 // Helpers that turn a fuzzer's bytes into arguments.
 
+#include "common/codepageguard.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -41,4 +43,14 @@ inline QString fuzzText(const uint8_t* data, size_t size)
 inline void agree(bool same)
 {
     if (!same) std::abort();
+}
+
+// Makes the local code page GBK, as on a Chinese Windows system, or UTF-8, as on Linux, the way
+// the tests select it (through the locale).
+inline void useLocalCodePage(bool gbk)
+{
+    static int selected = -1;
+    if (selected == int(gbk)) return;
+    selected = int(gbk);
+    if (!CodePageGuard::select(gbk ? "zh_CN.GBK" : "C.UTF-8")) std::abort();
 }

@@ -4,8 +4,9 @@
 #include <tc/host/textcodec.h>
 #include <tc/serialise/orderparamsetting.h>
 
+#include <literal/orderparamsetting.h>
+
 #include "fuzzinput.h"
-#include "serialise_plain.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,10 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string before = line;
     TC::COrderParamSetting read = TC::COrderParamSetting::toStruct(line);
     if (line != before) std::abort();
-    const TC::COrderParamSetting plainRead = plain::orderToStruct(line);
+    const TC::COrderParamSetting plainRead = TC::literal::orderToStruct(line);
     if (!same(read, plainRead)) std::abort();
     std::string out = TC::COrderParamSetting::toString(read);
-    if (out != plain::orderToString(read)) std::abort();
+    if (out != TC::literal::orderToString(read)) std::abort();
     if (!same(TC::COrderParamSetting::toStruct(out), read)) std::abort();
 
     // The same bytes as a record: three texts between NULs, numbers from the first bytes.
@@ -60,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     s.text3 = withoutSeparator(p[2]);
     s.number3 = numbers[2];
     out = TC::COrderParamSetting::toString(s);
-    if (out != plain::orderToString(s)) std::abort();
+    if (out != TC::literal::orderToString(s)) std::abort();
     TC::COrderParamSetting expected = s;
     expected.text1 = written(s.text1);
     expected.text2 = written(s.text2);

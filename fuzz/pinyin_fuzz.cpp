@@ -6,9 +6,9 @@
 #include <tc/host/pinyin.h>
 #include <tc/parsing/codepage_p.h>
 
-#include "common/codepageguard.h"
+#include <literal/pinyin.h>
+
 #include "fuzzinput.h"
-#include "pinyin_plain.h"
 
 #include <QStringList>
 
@@ -65,11 +65,7 @@ int units(const std::string& form)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
-    static int codePage = -1;
-    if (codePage != (data[0] & 1)) {
-        codePage = data[0] & 1;
-        if (!CodePageGuard::select(codePage ? "zh_CN.GBK" : "C.UTF-8")) std::abort();
-    }
+    useLocalCodePage(data[0] & 1);
     const auto p = fuzzPieces(data + 1, size - 1, 3);
     const std::string& name = p[0];
 
@@ -96,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (found < -1 || found >= n) std::abort();
     if (KD::testPy({forms[0], forms[1], forms[2]}, typed) != found) std::abort();
     const std::string letters = typedLetters(typed);
-    if (found != (letters.empty() ? -1 : plain::testPy(every, letters))) std::abort();
+    if (found != (letters.empty() ? -1 : TC::literal::testPy(every, letters))) std::abort();
     // A name is found from its start by its initials and by its full pinyin.
     for (const std::string& own : {forms[0], forms[1]}) {
         if (!own.empty() && own.size() <= kMaxTyped && own.find('?') == std::string::npos &&

@@ -18,6 +18,7 @@
 
 #include <tc/records/funddata.h>
 #include <tc/records/instrumentadapters.h>
+#include <tc/records/instrumentsearch.h>
 #include <tc/records/parserstockdetail.h>
 #include <tc/records/stockinfo.h>
 #include <tc/records/stockinfowithpy.h>
@@ -41,9 +42,11 @@
 
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/dates.h>
+#include <tc/parsing/datetime.h>
 #include <tc/parsing/textconversions.h>
 
 #include <tc/files/encryption.h>
 #include <tc/files/fileio.h>
+#include <tc/files/linereader.h>
 
 #include <tc/version.h>

@@ -18,6 +18,27 @@ QString withThousands(qlonglong value)
     return digits;
 }
 
+// One character of GBK text: mostly Chinese characters, with ASCII, full-width forms of ASCII,
+// full-width spaces and other row-1 symbols mixed in.
+void appendGbkCharacter(std::mt19937& rng, std::string& text)
+{
+    const unsigned kind = rng() % 100;
+    if (kind < 70) { // a GB2312 Chinese character
+        text += static_cast<char>(0xB0 + rng() % 0x48);
+        text += static_cast<char>(0xA1 + rng() % 0x5E);
+    } else if (kind < 85) { // ASCII
+        text += static_cast<char>(0x20 + rng() % 0x5F);
+    } else if (kind < 95) { // a full-width form of ASCII
+        text += static_cast<char>(0xA3);
+        text += static_cast<char>(0xA1 + rng() % 0x5E);
+    } else if (kind < 98) { // the full-width space
+        text += "\xA1\xA1";
+    } else { // another row-1 symbol, such as the ideographic full stop
+        text += static_cast<char>(0xA1);
+        text += static_cast<char>(0xA2 + rng() % 0x5D);
+    }
+}
+
 } // namespace
 
 QStringList barCsvLines(int count, uint32_t seed)
@@ -117,24 +138,20 @@ std::string gbkText(int bytes, uint32_t seed)
     std::mt19937 rng(seed);
     std::string text;
     text.reserve(static_cast<size_t>(bytes) + 2);
-    while (static_cast<int>(text.size()) < bytes) {
-        const unsigned kind = rng() % 100;
-        if (kind < 70) { // a GB2312 Chinese character
-            text += static_cast<char>(0xB0 + rng() % 0x48);
-            text += static_cast<char>(0xA1 + rng() % 0x5E);
-        } else if (kind < 85) { // ASCII
-            text += static_cast<char>(0x20 + rng() % 0x5F);
-        } else if (kind < 95) { // a full-width form of ASCII
-            text += static_cast<char>(0xA3);
-            text += static_cast<char>(0xA1 + rng() % 0x5E);
-        } else if (kind < 98) { // the full-width space
-            text += "\xA1\xA1";
-        } else { // another row-1 symbol, such as the ideographic full stop
-            text += static_cast<char>(0xA1);
-            text += static_cast<char>(0xA2 + rng() % 0x5D);
-        }
-    }
+    while (static_cast<int>(text.size()) < bytes)
+        appendGbkCharacter(rng, text);
     return text;
+}
+
+std::vector<std::string> gbkNames(int count, uint32_t seed)
+{
+    std::mt19937 rng(seed);
+    std::vector<std::string> names(static_cast<size_t>(count));
+    for (std::string& name : names) {
+        for (int characters = 2 + static_cast<int>(rng() % 7); characters > 0; --characters)
+            appendGbkCharacter(rng, name);
+    }
+    return names;
 }
 
 } // namespace TC::literal

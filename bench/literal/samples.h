@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace TC::literal {
 
@@ -24,5 +25,8 @@ QStringList dateTexts(int count, uint32_t seed = 1);
 // About `bytes` bytes of GBK text: mostly Chinese characters, with ASCII, full-width forms of
 // ASCII, full-width spaces and other row-1 symbols mixed in.
 std::string gbkText(int bytes, uint32_t seed = 1);
+
+// count short GBK texts of 2 to 8 characters of the same mix, as instrument names are.
+std::vector<std::string> gbkNames(int count, uint32_t seed = 1);
 
 } // namespace TC::literal

@@ -16,8 +16,7 @@ namespace utils {
 // 00:00. A local time that occurs twice (clocks set back) gives the earlier instant; one skipped by
 // clocks set forward is read with the offset in force before the change (02:30 becomes 03:30).
 // -1 when the C library cannot represent the instant (years beyond about +-2^31). The zone is the
-// one the C library holds, as localtime_r reads it: a program that changes TZ calls tzset().
-// Nothing is kept between calls; each costs two or four localtime_r calls.
+// one TZ names (the system's when unset).
 TCHOST_EXPORT int64_t timeToSeconds(int year, int month, int day, int hour, int minute, int second);
 
 // timeToSeconds of an eight-digit date yyyymmdd and a six-digit time hhmmss. The fields come from

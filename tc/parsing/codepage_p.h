@@ -119,12 +119,18 @@ private:
     bool m_utf8 = true;
 };
 
-// Whether the local code page is UTF-8, the one in which Qt 6 names files on Unix.
+#endif
+
+// Whether the local code page is UTF-8, which represents every character (and in which Qt 6 names
+// files on Unix).
 inline bool localIsUtf8()
 {
+#if QT_VERSION_MAJOR < 6
+    return QTextCodec::codecForLocale()->mibEnum() == 106;
+#else
     return LocalConverters::current().isUtf8();
-}
 #endif
+}
 
 // text in the local code page, as QString::toLocal8Bit gives it under Qt 5. A character the code
 // page cannot represent becomes its substitute ('?' in GBK); ok, when given, then becomes false.
@@ -158,6 +164,56 @@ inline QString fromLocal8Bit(const char* data, qsizetype size)
 #endif
 }
 
+// Whether the local code page represents every character of text.
+inline bool localCanEncode(QStringView text)
+{
+#if QT_VERSION_MAJOR < 6
+    return QTextCodec::codecForLocale()->canEncode(text);
+#else
+    bool ok = false;
+    toLocal8Bit(text, &ok);
+    return ok;
+#endif
+}
+
+// text in the code page of that name ("GBK", "UTF-8"); empty when Qt does not know the name.
+inline QByteArray encodeIn(const char* name, QStringView text)
+{
+#if QT_VERSION_MAJOR < 6
+    QTextCodec* codec = QTextCodec::codecForName(name);
+    return codec ? codec->fromUnicode(text) : QByteArray();
+#else
+    QStringEncoder encoder(name);
+    return encoder.isValid() ? QByteArray(encoder.encode(text)) : QByteArray();
+#endif
+}
+
+// Whether data starts with a UTF-8, UTF-16 or UTF-32 byte-order mark.
+inline bool startsWithByteOrderMark(const char* data, qsizetype size)
+{
+#if QT_VERSION_MAJOR < 6
+    return QTextCodec::codecForUtfText(QByteArray::fromRawData(data, static_cast<int>(size)),
+                                       nullptr) != nullptr;
+#else
+    return QStringConverter::encodingForData(QByteArrayView(data, size)).has_value();
+#endif
+}
+
+// Whether data is UTF-8 as far as it goes: no invalid sequence, though the last one may be cut
+// off (data being the start of a longer text).
+inline bool isUtf8Prefix(const char* data, qsizetype size)
+{
+#if QT_VERSION_MAJOR < 6
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForMib(106)->toUnicode(data, static_cast<int>(size), &state);
+    return state.invalidChars == 0;
+#else
+    QStringDecoder decoder(QStringConverter::Utf8);
+    decoder.decode(QByteArrayView(data, size));
+    return !decoder.hasError();
+#endif
+}
+
 // UTF-8 decoded whole: a leading byte-order mark stays a character. ok becomes false when data
 // holds an invalid sequence or ends inside one.
 inline QString fromUtf8Strictly(const char* data, qsizetype size, bool& ok)
@@ -179,12 +235,13 @@ inline QString fromUtf8Strictly(const char* data, qsizetype size, bool& ok)
 
 // Decodes a text that arrives in blocks, as a QTextStream without a codec does under Qt 5: a
 // UTF-8, UTF-16 or UTF-32 byte-order mark at the start of the first block chooses the codec (the
-// mark is dropped), else the local code page applies; a sequence cut by the end of a block is
-// completed by the next one.
+// mark is dropped), else the code page named by fallback ("GBK", "UTF-8") or, when that is empty
+// or unknown to Qt, the local code page applies; a sequence cut by the end of a block is completed
+// by the next one.
 class StreamDecoder
 {
 public:
-    StreamDecoder() = default;
+    explicit StreamDecoder(const QByteArray& fallback = QByteArray()) : m_fallback(fallback) {}
     // Not copied or moved, for the reason given at LocalConverters::make.
     StreamDecoder(const StreamDecoder&) = delete;
     StreamDecoder& operator=(const StreamDecoder&) = delete;
@@ -192,10 +249,13 @@ public:
     QString decode(const char* data, qsizetype size)
     {
 #if QT_VERSION_MAJOR < 6
-        if (!m_codec)
+        if (!m_codec) {
+            QTextCodec* fallback =
+                m_fallback.isEmpty() ? nullptr : QTextCodec::codecForName(m_fallback);
             m_codec =
                 QTextCodec::codecForUtfText(QByteArray::fromRawData(data, static_cast<int>(size)),
-                                            QTextCodec::codecForLocale());
+                                            fallback ? fallback : QTextCodec::codecForLocale());
+        }
         return m_codec->toUnicode(data, static_cast<int>(size), &m_state);
 #else
         const QByteArrayView bytes(data, size);
@@ -203,7 +263,9 @@ public:
             const auto marked = QStringConverter::encodingForData(bytes);
             if (marked)
                 m_decoder.emplace(*marked);
-            else
+            else if (!m_fallback.isEmpty())
+                m_decoder.emplace(m_fallback.constData());
+            if (!m_decoder || !m_decoder->isValid())
                 LocalConverters::current().makeDecoder(m_decoder);
         }
         return m_decoder->decode(bytes);
@@ -211,6 +273,7 @@ public:
     }
 
 private:
+    QByteArray m_fallback;
 #if QT_VERSION_MAJOR < 6
     QTextCodec* m_codec = nullptr;
     QTextCodec::ConverterState m_state;

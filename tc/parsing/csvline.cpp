@@ -1,15 +1,14 @@
 #include <tc/parsing/csvline.h>
 
 #include <tc/parsing/numberconversions_p.h>
+#include <tc/parsing/simd_p.h>
 
 #include <QVarLengthArray>
+#include <QtAlgorithms>
 
 #include <algorithm>
 #include <cmath>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include <cstring>
 
 namespace TC {
 
@@ -34,7 +33,7 @@ double applyExponent(double mantissa, int count, bool multiply)
 // A line is copied (detached) only when it loses a comma.
 void removeQuotedCommas(QString& line, int firstQuote)
 {
-    const int n = static_cast<int>(line.size());
+    const int n = line.size();
     const QChar* in = line.constData();
     QChar* out = nullptr;
     int w = 0;
@@ -57,35 +56,32 @@ void removeQuotedCommas(QString& line, int firstQuote)
 }
 
 // Where the first double quote and the first upper-case E of text stand, -1 when absent; one
-// pass, eight characters at a time where SSE2 is there.
+// pass, a block at a time.
 void findQuoteAndE(const QString& text, int& quote, int& e)
 {
-    const int n = static_cast<int>(text.size());
+    const int n = text.size();
     const ushort* p = text.utf16();
     quote = -1;
     e = -1;
     int k = 0;
-#ifdef __SSE2__
-    const __m128i quotes = _mm_set1_epi16(u'"');
-    const __m128i es = _mm_set1_epi16(u'E');
-    for (; k + 8 <= n; k += 8) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
-        const unsigned q = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, quotes)));
-        const unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, es)));
-        if (quote < 0 && q != 0) quote = k + __builtin_ctz(q) / 2;
-        if (e < 0 && m != 0) e = k + __builtin_ctz(m) / 2;
+    for (; k + simd::Utf16Block::kUnits <= n; k += simd::Utf16Block::kUnits) {
+        const simd::Utf16Block block(p + k);
+        const quint32 q = block.anyOf(u'"');
+        const quint32 m = block.anyOf(u'E');
+        if (quote < 0 && q != 0) quote = k + static_cast<int>(qCountTrailingZeroBits(q));
+        if (e < 0 && m != 0) e = k + static_cast<int>(qCountTrailingZeroBits(m));
         if (quote >= 0 && e >= 0) return;
     }
-#endif
     for (; k < n; ++k) {
         if (quote < 0 && p[k] == u'"') quote = k;
         if (e < 0 && p[k] == u'E') e = k;
     }
 }
 
-// Appends the value of the field line[from, to) to out when the field holds exactly one "E+",
-// else exactly one "E-"; false when the field stays as it is.
-bool rewriteField(const QChar* line, int from, int to, QVarLengthArray<QChar, 512>& out)
+// The value of the field line[from, to), written to text (kRoom characters) with its length,
+// when the field holds exactly one "E+", else exactly one "E-"; false when the field stays as it
+// is.
+bool fieldValue(const QChar* line, int from, int to, QChar* text, int& length)
 {
     int plusCount = 0;
     int plusAt = -1;
@@ -103,44 +99,61 @@ bool rewriteField(const QChar* line, int from, int to, QVarLengthArray<QChar, 51
     const int at = multiply ? plusAt : minusAt;
     const int count = detail::toInt(QStringView(line + at + 2, to - at - 2));
     const double mantissa = detail::toDouble(QStringView(line + from, at - from));
-    QChar text[kRoom];
-    out.append(text, detail::formatNumberG10(applyExponent(mantissa, count, multiply), text));
+    length = detail::formatNumberG10(applyExponent(mantissa, count, multiply), text);
     return true;
 }
 
+int indexOf(const QChar* s, int from, int n, QChar c)
+{
+    for (int i = from; i < n; ++i) {
+        if (s[i] == c) return i;
+    }
+    return -1;
+}
+
 // Replaces every field of line (cut at every comma) that holds a single exponent marker by its
-// value; firstE is the first upper-case E. The new line is built on the stack and copied back
-// into the line's own storage when that is large enough.
+// value, in place; firstE is the first upper-case E. Values are written with a lower-case "e",
+// so the search for the next marker goes on after them.
 void rewriteExponentFields(QString& line, int firstE)
 {
-    const int n = static_cast<int>(line.size());
-    const QChar* s = line.constData();
-    QVarLengthArray<QChar, 512> out;
-    int copied = 0; // line[copied, n) is still to be appended to out
     for (int e = firstE; e >= 0;) {
+        const QChar* s = line.constData();
+        const int n = line.size();
         int from = e;
         while (from > 0 && s[from - 1] != QLatin1Char(','))
             --from;
-        int to = static_cast<int>(line.indexOf(QLatin1Char(','), e));
+        int to = indexOf(s, e, n, QLatin1Char(','));
         if (to < 0) to = n;
-        if (e + 1 < to) {
-            const int kept = static_cast<int>(out.size());
-            out.append(s + copied, from - copied);
-            if (rewriteField(s, from, to, out))
-                copied = to;
+        int next = to;
+        QChar text[kRoom];
+        int length = 0;
+        if (e + 1 < to && fieldValue(s, from, to, text, length)) {
+            // Values mostly take as many characters as their exponent form.
+            if (length == to - from)
+                std::copy_n(text, length, line.data() + from);
             else
-                out.resize(kept);
+                line.replace(from, to - from, text, length);
+            next = from + length;
         }
-        e = to < n ? static_cast<int>(line.indexOf(QLatin1Char('E'), to)) : -1;
+        e = indexOf(line.constData(), next, line.size(), QLatin1Char('E'));
     }
-    if (copied == 0) return;
-    out.append(s + copied, n - copied);
-    const int w = static_cast<int>(out.size());
-    if (line.isDetached() && line.capacity() >= w) {
-        line.resize(w);
-        std::copy_n(out.constData(), w, line.data());
+}
+
+// std::copy_n of the few characters of a field, without a call: moves of 8 and 16 bytes, the
+// last one overlapping the one before.
+void copyChars(QChar* to, const QChar* from, int n)
+{
+    if (n >= 8) {
+        int i = 0;
+        for (; i + 8 <= n; i += 8)
+            std::memcpy(to + i, from + i, 16);
+        if (i < n) std::memcpy(to + n - 8, from + n - 8, 16);
+    } else if (n >= 4) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 4, from + n - 4, 8);
     } else {
-        line = QString(out.constData(), w);
+        for (int i = 0; i < n; ++i)
+            to[i] = from[i];
     }
 }
 
@@ -154,15 +167,14 @@ void parserCsvLine(QString& line)
     findQuoteAndE(line, firstQuote, firstE);
     if (firstQuote >= 0) {
         removeQuotedCommas(line, firstQuote);
-        if (firstE > firstQuote)
-            firstE = static_cast<int>(line.indexOf(QLatin1Char('E'), firstQuote));
+        if (firstE > firstQuote) firstE = line.indexOf(QLatin1Char('E'), firstQuote);
     }
     if (firstE >= 0) rewriteExponentFields(line, firstE);
 }
 
 void parserLineSplit(QStringList& fields, QString& line)
 {
-    const int n = static_cast<int>(line.size());
+    const int n = line.size();
     const ushort* s = line.utf16();
     ushort cut = 0;
     bool bar = false;
@@ -195,35 +207,31 @@ void parserLineSplit(QStringList& fields, QString& line)
     // Where the pieces end, the line's end last.
     QVarLengthArray<int, 64> ends;
     int i = 0;
-#ifdef __SSE2__
-    const __m128i cuts = _mm_set1_epi16(static_cast<short>(cut));
-    for (; i + 8 <= n; i += 8) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
-        // Two mask bits per character.
-        for (unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, cuts)));
-             m != 0; m &= m - 1, m &= m - 1)
-            ends.append(i + __builtin_ctz(m) / 2);
+    for (; i + simd::Utf16Block::kUnits <= n; i += simd::Utf16Block::kUnits) {
+        for (quint32 m = simd::Utf16Block(s + i).anyOf(cut); m != 0; m &= m - 1)
+            ends.append(i + static_cast<int>(qCountTrailingZeroBits(m)));
     }
-#endif
     for (; i < n; ++i) {
         if (s[i] == cut) ends.append(i);
     }
     ends.append(n);
 
-    const int held = static_cast<int>(fields.size());
+    const int held = fields.size();
     // line may be one of the strings in fields: a shallow copy then keeps its text alive.
     QString keep;
     for (int k = 0; k < held; ++k) {
         if (&fields.at(k) == &line) keep = line;
     }
     const QChar* text = line.constData();
-    const int pieces = static_cast<int>(ends.size());
+    const int pieces = ends.size();
     const int reused = std::min(held, pieces);
     if (reused > 0) {
         auto field = fields.begin();
         for (int k = 0, from = 0; k < reused; from = ends[k] + 1, ++k, ++field) {
-            field->resize(ends[k] - from);
-            std::copy_n(text + from, ends[k] - from, field->data());
+            // The columns of a file keep their widths from line to line.
+            const int length = ends[k] - from;
+            if (field->size() != length) field->resize(length);
+            copyChars(field->data(), text + from, length);
         }
     }
     if (pieces > held) {

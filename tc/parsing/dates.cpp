@@ -20,7 +20,9 @@ namespace {
 
 using utils::detail::daysFromCivil;
 using utils::detail::kSecondsPerDay;
+using utils::detail::localDayOf;
 using utils::detail::localOffsetAt;
+using utils::detail::settledDayOffset;
 
 // The low 32 bits of a host seconds count.
 int low32(int64_t seconds)
@@ -70,6 +72,8 @@ int compactDateTimeViaQt(const QString& text)
 bool settledOffset(int64_t local, int64_t& offset)
 {
     using utils::detail::kSettledDistance;
+    // A day with one offset all through, the common case, is remembered once measured.
+    if (settledDayOffset(localDayOf(local), offset)) return true;
     int64_t after = 0;
     int64_t atInstant = 0;
     return localOffsetAt(local - kSettledDistance, offset) &&

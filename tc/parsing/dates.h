@@ -15,8 +15,8 @@ namespace TC {
 // utils::timeToSeconds, fields not range-checked (a day that is not a number counts as 0);
 // eight characters, "20160503", through utils::d8_datetimeToSecond; "20160503 09:30:00", the
 // seconds of that local date-time as QDateTime gives them (-1 when not a valid date-time or
-// outside 1970 to 2106). Nothing is kept between calls; the zone is the one the C library holds
-// (a program that changes TZ calls tzset()).
+// outside 1970 to 2106). The zone is the one TZ names (the system's when unset); the zone offsets
+// of the days read are remembered for it, 32 KiB at most, and never change a result.
 TCUTILS_EXPORT int parserDate(QString text);
 
 // Whether text is exactly a valid year-month-day date with "-" ("2016-2-29", "2016-02-29"):

@@ -115,19 +115,10 @@ int layOut(const char* digits, int exponent, QChar* out)
 
 int toInt(QStringView text, bool* ok)
 {
-    const qsizetype n = text.size();
-    const QChar* p = text.data();
-    const qsizetype start = n > 0 && (p[0] == QLatin1Char('-') || p[0] == QLatin1Char('+')) ? 1 : 0;
-    // A sign and up to nine ASCII digits cannot overflow; every other text takes Qt's own path.
-    if (n > start && n - start <= 9) {
-        int value = 0;
-        qsizetype k = start;
-        for (; k < n && isAsciiDigit(p[k]); ++k)
-            value = value * 10 + (p[k].unicode() - u'0');
-        if (k == n) {
-            if (ok) *ok = true;
-            return p[0] == QLatin1Char('-') ? -value : value;
-        }
+    int value = 0;
+    if (readPlainInt(text.utf16(), static_cast<std::size_t>(text.size()), value)) {
+        if (ok) *ok = true;
+        return value;
     }
     return text.toString().toInt(ok);
 }

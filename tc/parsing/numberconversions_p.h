@@ -1,12 +1,38 @@
 #pragma once
 
 // Internal: Qt's number conversions of QString, the same results without building QStrings on the
-// common inputs. Used by the CSV line and date parsers.
+// common inputs. The library's one integer reader, used by the CSV line and date parsers and the
+// one-line text forms.
 
 #include <QChar>
 #include <QStringView>
 
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+
 namespace TC::detail {
+
+// Reads a number written plainly, an optional '-' or '+' and one to ten ASCII digits, whose value
+// fits an int: the value QString::toInt(ok, 10) gives such a text. False for every other text
+// (blanks, other digits, no digit, out of range), which the caller hands to Qt. Unit is the code
+// unit: char or unsigned char for UTF-8 bytes, char16_t or ushort for UTF-16.
+template <class Unit> bool readPlainInt(const Unit* p, std::size_t size, int& out)
+{
+    const bool negative = size > 0 && p[0] == Unit('-');
+    std::size_t i = size > 0 && (negative || p[0] == Unit('+')) ? 1 : 0;
+    if (size == i || size - i > 10) return false;
+    int64_t value = 0;
+    for (; i < size; ++i) {
+        const unsigned digit = static_cast<unsigned>(p[i]) - unsigned('0');
+        if (digit > 9) return false;
+        value = value * 10 + digit;
+    }
+    if (negative) value = -value;
+    if (value < INT_MIN || value > INT_MAX) return false;
+    out = static_cast<int>(value);
+    return true;
+}
 
 // QString::toInt(ok, 10) of text: the same value and the same ok for every text (blanks around
 // the number, a sign, U+2212 as minus; 0 and ok false for anything else or out of int range).

@@ -1,6 +1,7 @@
 #include <tc/serialise/formularesultref.h>
 
 #include "textform_p.h"
+#include <tc/parsing/numberconversions_p.h>
 
 #include <QStringView>
 
@@ -61,10 +62,7 @@ int findSeparator(const ushort* s, int from, int size)
 
 int readNumber(const QString& text, int from, int size)
 {
-    int value = 0;
-    if (textform::readPlainDecimal(text.utf16() + from, static_cast<std::size_t>(size), value))
-        return value;
-    return QStringView(text).mid(from, size).toInt(nullptr, 10);
+    return detail::toInt(QStringView(text).mid(from, size));
 }
 
 // Writes the first `pieces` pieces of the full form into one string of the exact length.
@@ -77,8 +75,8 @@ QString writeForm(const ComposeFormulaResultRef& r, int pieces)
         lengths[2] = textform::writeDecimal(r.codeOnly, numbers[2]);
         lengths[3] = textform::writeDecimal(r.id3, numbers[3]);
     }
-    const auto total = lengths[0] + lengths[1] + lengths[2] + lengths[3] + r.name.size() +
-                       r.market.size() + r.code.size() + (pieces - 1) * kSeparatorSize;
+    const int total = lengths[0] + lengths[1] + lengths[2] + lengths[3] + r.name.size() +
+                      r.market.size() + r.code.size() + (pieces - 1) * kSeparatorSize;
 
     QString out(total, Qt::Uninitialized);
     QChar* w = out.data();
@@ -118,7 +116,7 @@ ComposeFormulaResultRef ComposeFormulaResultRef::genRef(const QString& text)
 {
     ComposeFormulaResultRef r;
     const ushort* s = text.utf16();
-    const int size = static_cast<int>(text.size());
+    const int size = text.size();
 
     int starts[kFullPieces] = {};
     int sizes[kFullPieces] = {};

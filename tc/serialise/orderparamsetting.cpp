@@ -3,6 +3,7 @@
 #include "textform_p.h"
 
 #include <tc/host/textcodec.h>
+#include <tc/parsing/numberconversions_p.h>
 
 #include <QByteArray>
 #include <QString>
@@ -68,8 +69,7 @@ struct Piece
     int number() const
     {
         int value = 0;
-        if (textform::readPlainDecimal(reinterpret_cast<const unsigned char*>(data), size, value))
-            return value;
+        if (detail::readPlainInt(data, size, value)) return value;
         // Through the host decoder: QString::fromUtf8 would drop a leading U+FEFF of the piece.
         return KD::sToQs(text()).toInt(nullptr, 10);
     }

@@ -6,6 +6,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QtAlgorithms>
 
 #include <algorithm>
 #include <cstdint>
@@ -13,10 +14,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-#if defined(_MSC_VER)
-#include <intrin.h>
-#endif
 
 namespace KD {
 namespace {
@@ -36,6 +33,20 @@ struct Unit
     int natural = 0;                    // syllable index of the natural reading
     char letter = 0;
 };
+
+// The length of each syllable of the table.
+struct SyllableLengths
+{
+    uint8_t of[std::size(table::kSyllables)] = {};
+
+    constexpr SyllableLengths()
+    {
+        for (size_t i = 0; i < std::size(table::kSyllables); ++i)
+            while (table::kSyllables[i][of[i]])
+                ++of[i];
+    }
+};
+constexpr SyllableLengths kSyllableLengths;
 
 constexpr char32_t foldFullWidth(char32_t c)
 {
@@ -123,6 +134,25 @@ std::vector<Unit> unitsOf(const QString& name)
     return units;
 }
 
+// A filter of the characters phrases begin with, one bit per character's hash: most characters
+// begin none, and skip the search.
+struct PhraseHeads
+{
+    uint64_t bits[16] = {};
+
+    static constexpr unsigned bitOf(char32_t c) { return (c * 2654435761u) >> 22; }
+    constexpr PhraseHeads()
+    {
+        for (const table::Phrase& p : table::kPhrases)
+            bits[bitOf(p.text[0]) / 64] |= uint64_t(1) << (bitOf(p.text[0]) % 64);
+    }
+    constexpr bool mayBegin(char32_t c) const
+    {
+        return (bits[bitOf(c) / 64] >> (bitOf(c) % 64)) & 1;
+    }
+};
+constexpr PhraseHeads kPhraseHeads;
+
 // Sets the natural readings that words of instrument names ask for, longest word first, left to
 // right.
 void applyPhrases(std::vector<Unit>& units)
@@ -131,6 +161,10 @@ void applyPhrases(std::vector<Unit>& units)
     const table::Phrase* end = std::end(table::kPhrases);
     for (size_t i = 0; i < units.size();) {
         const char32_t code = units[i].code;
+        if (!kPhraseHeads.mayBegin(code)) {
+            ++i;
+            continue;
+        }
         const table::Phrase* best = nullptr;
         auto it = std::lower_bound(
             begin, end, code, [](const table::Phrase& p, char32_t c) { return p.text[0] < c; });
@@ -150,17 +184,6 @@ void applyPhrases(std::vector<Unit>& units)
         for (int k = 0; k < best->length; ++k, ++i)
             units[i].natural = best->syllables[k];
     }
-}
-
-int lowestBit(uint64_t bits)
-{
-#if defined(_MSC_VER)
-    unsigned long index;
-    _BitScanForward64(&index, bits);
-    return static_cast<int>(index);
-#else
-    return __builtin_ctzll(bits);
-#endif
 }
 
 // The letters and digits typed, lower-case: the input itself when it is nothing else, else a
@@ -185,6 +208,14 @@ constexpr bool headIs(char head, char typed)
     return (head | 0x20) == typed;
 }
 
+// Whether a reading is lve or nve, which keyboards also take typed as lue and nue. Only after
+// l and n, and only before e: lu and nu are syllables of their own, not lv and nv.
+constexpr bool takesUe(const char* reading)
+{
+    const char head = static_cast<char>(reading[0] | 0x20);
+    return (head == 'l' || head == 'n') && reading[1] == 'v' && reading[2] == 'e';
+}
+
 // Whether the typed input spells consecutive characters of the every-reading form, from the
 // reading at s on. Bit p of reach is set when the typed letters [0, p) spell the
 // characters passed so far. A reading is its head and the lower-case letters after it; the
@@ -200,12 +231,14 @@ bool spellsFrom(const char* s, const char* end, const Typed& t)
                 ++s;
             const int len = static_cast<int>(s - r);
             for (uint64_t bits = reach; bits; bits &= bits - 1) {
-                const int p = lowestBit(bits);
+                const int p = static_cast<int>(qCountTrailingZeroBits(quint64(bits)));
                 if (!headIs(r[0], t.letters[p])) continue;
                 // Stops at the end of the reading at the latest: no typed letter is a separator
                 // or the form's terminating NUL.
+                const bool ue = takesUe(r);
                 int m = 1;
-                while (p + m < t.n && r[m] == t.letters[p + m])
+                while (p + m < t.n &&
+                       (r[m] == t.letters[p + m] || (ue && m == 1 && t.letters[p + m] == 'u')))
                     ++m;
                 if (p + m == t.n) return true; // typed in full, the last syllable possibly in part
                 next |= uint64_t(1) << (p + 1);
@@ -264,12 +297,11 @@ struct Filter
         sixes[b.second / 6] |= static_cast<unsigned char>(1u << (b.second % 6));
     }
 
-    std::string text() const
+    void writeTo(std::string& out) const
     {
-        std::string out(kFilterChars, '0');
+        out.assign(kFilterChars, '0');
         for (int i = 0; i < kFilterChars; ++i)
             out[static_cast<size_t>(i)] = static_cast<char>('0' + sixes[i]);
-        return out;
     }
 };
 
@@ -354,53 +386,64 @@ void getPy(std::vector<std::string>& pyList, const std::string& text)
     std::vector<Unit> units = unitsOf(fromLocal8Bit(text));
     applyPhrases(units);
 
-    std::string initials, full, every;
-    initials.reserve(units.size());
-    full.reserve(units.size() * 6);
-    every.reserve(units.size() * 8);
+    // The forms are written in place, each reserved to its exact length first: a fresh list holds
+    // no spare capacity, and a list given again keeps its strings' buffers.
+    size_t fullLength = 0, everyLength = units.empty() ? 0 : units.size() - 1;
+    for (const Unit& u : units) {
+        fullLength += u.count ? kSyllableLengths.of[u.natural] : 1;
+        for (int k = 0; k < u.count; ++k)
+            everyLength += kSyllableLengths.of[u.readings[k]] + (k > 0);
+        everyLength += u.count ? 0 : 1;
+    }
+    pyList.resize(4);
+    auto fresh = [](std::string& form, size_t length) -> std::string& {
+        // reserve may round up; a string made to the length holds exactly it.
+        if (form.capacity() < length) form = std::string(length, '\0');
+        form.clear();
+        return form;
+    };
+    std::string& initials = fresh(pyList[0], units.size());
+    std::string& full = fresh(pyList[1], fullLength);
+    std::string& every = fresh(pyList[2], everyLength);
     Filter filter;
     uint64_t heads = 0; // symbols the current character's readings begin with
     uint64_t previousHeads = 0;
-    auto addReading = [&](const char* syllable) {
+    auto addReading = [&](const char* syllable, size_t length) {
         every += asciiUpper(static_cast<unsigned char>(syllable[0]));
-        every += syllable + 1;
+        every.append(syllable + 1, length - 1);
         const int head = symbolOf(syllable[0]);
         if (head < 0) return;
         heads |= uint64_t(1) << head;
         if (syllable[1]) filter.add(head, symbolOf(syllable[1]));
+        if (takesUe(syllable)) filter.add(head, symbolOf('u'));
     };
     for (const Unit& u : units) {
         if (!every.empty()) every += ' ';
         heads = 0;
         if (u.count == 0) {
-            const char letter[] = {u.letter, 0};
+            const char letter[] = {u.letter, 0, 0}; // room for takesUe to look two on
             initials += u.letter;
             full += u.letter;
-            addReading(letter);
+            addReading(letter, 1);
         } else {
             const char* natural = table::kSyllables[u.natural];
             initials += natural[0];
-            full += natural;
-            addReading(natural);
+            full.append(natural, kSyllableLengths.of[u.natural]);
+            addReading(natural, kSyllableLengths.of[u.natural]);
             for (int k = 0; k < u.count; ++k) {
                 if (u.readings[k] == u.natural) continue;
                 every += '/';
-                addReading(table::kSyllables[u.readings[k]]);
+                addReading(table::kSyllables[u.readings[k]], kSyllableLengths.of[u.readings[k]]);
             }
         }
         for (uint64_t h = heads; h; h &= h - 1) {
             for (uint64_t p = previousHeads; p; p &= p - 1)
-                filter.add(lowestBit(p), lowestBit(h));
+                filter.add(static_cast<int>(qCountTrailingZeroBits(quint64(p))),
+                           static_cast<int>(qCountTrailingZeroBits(quint64(h))));
         }
         previousHeads = heads;
     }
-    // Copies rather than moves, so that each form holds no spare capacity.
-    pyList.clear();
-    pyList.reserve(4);
-    pyList.emplace_back(initials);
-    pyList.emplace_back(full);
-    pyList.emplace_back(every);
-    pyList.emplace_back(filter.text());
+    filter.writeTo(pyList[3]);
 }
 
 int testPy(const std::vector<std::string>& pyList, const std::string& input)

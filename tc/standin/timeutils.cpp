@@ -6,6 +6,9 @@
 #include <initializer_list>
 #include <limits>
 
+// The stand-in reads the C library's local time, remembering the zone offsets of the days it
+// converted (see tc/parsing/localclock_p.h: per TZ value, 32 KiB, no lock on a remembered day).
+
 namespace utils {
 
 namespace {
@@ -13,13 +16,18 @@ namespace {
 using detail::daysFromCivil;
 using detail::kSecondsPerDay;
 using detail::kSettledDistance;
+using detail::localDayOf;
 using detail::localOffsetAt;
+using detail::settledDayOffset;
 
 constexpr int64_t kUnknown = std::numeric_limits<int64_t>::min();
 
 // The instant whose local wall-clock reading is `local` (seconds from 1970-01-01 00:00 local).
 int64_t resolveLocal(int64_t local)
 {
+    // Most days have one offset all through, remembered once measured.
+    int64_t settled = 0;
+    if (settledDayOffset(localDayOf(local), settled)) return local - settled;
     int64_t before = 0;
     int64_t after = 0;
     if (!localOffsetAt(local - kSettledDistance, before) ||

@@ -1,4 +1,5 @@
 #include <tc/files/fileio.h>
+#include <tc/files/linereader.h>
 
 #include <literal/fileio.h>
 #include <literal/samples.h>
@@ -149,6 +150,19 @@ TEST_F(Files, ReadersMatchTheirPlainQtFormsOnHostileFiles)
             ASSERT_TRUE(TC::literal::QReadFile(name, expectedLines, csv));
             ASSERT_TRUE(TC::QReadFile(name, lines, csv));
             ASSERT_EQ(lines, expectedLines) << file << ' ' << csv;
+
+            // The line reader, from the path and from an open device, gives the same lines.
+            QFile device(name);
+            ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+            TC::LineReader byPath(name, csv), byDevice(&device, csv);
+            QString fromPath, fromDevice, line;
+            while (byPath.readLine(line))
+                fromPath += line + '\n';
+            while (byDevice.readLine(line))
+                fromDevice += line + '\n';
+            EXPECT_TRUE(fromPath == expectedText && fromDevice == expectedText) << file;
+            EXPECT_EQ(byPath.position(), bytes.size());
+            EXPECT_TRUE(byPath.errorString().isEmpty());
         }
     }
 }
@@ -178,6 +192,35 @@ TEST_F(Files, FailuresLeaveContentAsTheTableSays)
     }
     EXPECT_EQ(bytes("file"), "x");
     EXPECT_FALSE(QFile::exists(path("nu")));
+}
+
+TEST_F(Files, LineReaderSaysWhyAndTakesTheCodecItIsGiven)
+{
+    ASSERT_EQ(mkfifo(path("fifo").toUtf8().constData(), 0600), 0);
+    const std::pair<QString, QString> refused[] = {{path("missing"), "No such file or directory"},
+                                                   {path("fifo"), "Not a regular file"},
+                                                   {m_dir.path(), "directory"}};
+    for (const auto& [p, why] : refused) {
+        TC::LineReader reader(p);
+        QString line = "kept";
+        EXPECT_FALSE(reader.isOpen());
+        EXPECT_FALSE(reader.readLine(line));
+        EXPECT_EQ(line, "kept");
+        EXPECT_TRUE(reader.errorString().contains(why)) << reader.errorString().toStdString();
+        EXPECT_EQ(reader.size(), -1);
+    }
+
+    // GBK split across the 16 KiB blocks; a byte-order mark still wins over the codec given.
+    const QByteArray gbk = QByteArray(16383, 'a') + "\xbc\xdb\xb8\xf1\n";
+    for (const QByteArray& bytes : {gbk, QByteArray("\xef\xbb\xbf\xe4\xbb\xb7")}) {
+        TC::LineReader reader(write("gbk", bytes));
+        reader.setCodec("GBK");
+        EXPECT_EQ(reader.size(), bytes.size());
+        QString line;
+        ASSERT_TRUE(reader.readLine(line));
+        EXPECT_TRUE(line.endsWith(bytes.size() > 10 ? "价格" : "价")) << line.toStdString();
+        EXPECT_FALSE(reader.readLine(line));
+    }
 }
 
 TEST_F(Files, WritersCreateTruncateAndAppend)

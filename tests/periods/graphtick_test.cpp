@@ -2,6 +2,7 @@
 #include <tc/periods/graphtick_p.h>
 
 #include "common/datatable.h"
+#include <literal/graphtick.h>
 #include "common/printers.h"
 
 #include <QFontInfo>
@@ -45,7 +46,7 @@ QFont cjkFont(int pixelSize)
 // text followed by the fewest full-width spaces that reach width: what the plain loop gives.
 void expectFewestSpaces(const QString& text, int width, const QFont& font)
 {
-    EXPECT_EQ(enlargeText(text, width, font), enlargeTextPlain(text, width, font))
+    EXPECT_EQ(enlargeText(text, width, font), TC::literal::enlargeText(text, width, font))
         << text.toStdString() << " to " << width << "px";
 }
 

@@ -1,7 +1,9 @@
-// Every table built once at first use is built safely when several threads ask at the same time,
-// in the language installed before: this process installs the English translator first. Run
-// under ThreadSanitizer (./build.sh tsan) this is the data-race check of those tables.
+// Every table built once at first use, and the zone-offset caches of the date conversions, are
+// filled safely when several threads ask at the same time, in the language installed before: this
+// process installs the English translator first. Run under ThreadSanitizer (./build.sh tsan) this
+// is the data-race check of those tables.
 #include <tc/markets/marketcatalogue.h>
+#include <tc/parsing/dates.h>
 #include <tc/periods/translation.h>
 
 #include "periods/displaytexts.h"
@@ -29,6 +31,12 @@ QStringList readTables()
     for (int i = -1; i < 10; ++i)
         seen << TC::getWeightName(i) << TC::getFieldCode(i) << TC::getFieldName(i)
              << TC::getDrName(i);
+    // Dates through the host's conversion and through the library's own, one cache each.
+    for (int day = 1; day <= 31; ++day) {
+        const QString date = QStringLiteral("201603%1").arg(day, 2, 10, QLatin1Char('0'));
+        seen << QString::number(TC::parserDate(date))
+             << QString::number(TC::parserDate(date + QStringLiteral(" 09:30:00")));
+    }
     return seen;
 }
 

@@ -11,32 +11,42 @@ namespace tcutil {
 int runMarkets(const QStringList& args)
 {
     Invocation inv(QStringLiteral("markets"),
-                   QStringLiteral("The market catalogue: code, display rank and display name."),
-                   args);
+                   QStringLiteral("The market catalogue: code, display rank (none for markets the "
+                                  "client does not rank) and display name."),
+                   args, FormatOption);
     if (!inv.parse(0, 0)) return ExitOk;
     const QMap<QString, QString> markets = TC::getMarketNameMap();
-    out() << "code   rank  name\n";
+    Table table{{"code", "rank", "name"}, {}};
     for (auto it = markets.cbegin(); it != markets.cend(); ++it) {
         const int rank = TC::getMarketOrder(it.key());
-        out() << it.key().leftJustified(6) << ' '
-              << (rank == INT_MAX ? QStringLiteral("-") : QString::number(rank)).leftJustified(5)
-              << ' ' << it.value() << '\n';
+        table.rows.append({it.key(), rank == INT_MAX ? QVariant() : QVariant(rank), it.value()});
     }
+    inv.print(table, [&] {
+        out() << "code   rank  name\n";
+        for (const QVariantList& row : table.rows)
+            out() << row[0].toString().leftJustified(6) << ' '
+                  << (row[1].isNull() ? QStringLiteral("-") : row[1].toString()).leftJustified(5)
+                  << ' ' << row[2].toString() << '\n';
+    });
     return ExitOk;
 }
 
 int runPeriods(const QStringList& args)
 {
     Invocation inv(QStringLiteral("periods"),
-                   QStringLiteral("The chart periods: index, value and display name."), args);
+                   QStringLiteral("The chart periods: index, value and display name."), args,
+                   FormatOption);
     if (!inv.parse(0, 0)) return ExitOk;
-    out() << "index  value   name\n";
+    Table table{{"index", "value", "name"}, {}};
     // Period indexes wrap modulo the table's 17 entries; one round shows each once.
-    for (int i = 0; i < 17; ++i) {
-        out() << QString::number(i).leftJustified(6) << ' '
-              << QString::number(static_cast<int>(TC::getPeriod(i))).leftJustified(7) << ' '
-              << TC::getCycleName(i) << '\n';
-    }
+    for (int i = 0; i < 17; ++i)
+        table.rows.append({i, static_cast<int>(TC::getPeriod(i)), TC::getCycleName(i)});
+    inv.print(table, [&] {
+        out() << "index  value   name\n";
+        for (const QVariantList& row : table.rows)
+            out() << row[0].toString().leftJustified(6) << ' ' << row[1].toString().leftJustified(7)
+                  << ' ' << row[2].toString() << '\n';
+    });
     return ExitOk;
 }
 

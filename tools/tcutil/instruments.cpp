@@ -2,19 +2,16 @@
 // them.
 #include "command.h"
 
-#include <tc/host/pinyin.h>
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketfeatures.h>
 #include <tc/markets/nocodestock.h>
 #include <tc/markets/securitytype.h>
-#include <tc/parsing/codepage_p.h>
 #include <tc/records/instrumentadapters.h>
+#include <tc/records/instrumentsearch.h>
 #include <tc/records/stockinfo.h>
-#include <tc/records/stockinfowithpy.h>
 
 #include <algorithm>
 #include <climits>
-#include <tuple>
 
 namespace tcutil {
 namespace {
@@ -30,11 +27,19 @@ QString yesNo(bool b)
     return b ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
-void printRow(const ttservice::CInstrumentDetail& d)
+const QStringList kRowColumns = {"market", "code", "name", "type"};
+
+QVariantList rowOf(const ttservice::CInstrumentDetail& d)
 {
-    out() << QString::fromStdString(d.market).leftJustified(5) << ' '
-          << QString::fromStdString(d.code).leftJustified(8) << ' '
-          << QString::fromStdString(d.name) << "  " << typeLabel(d) << '\n';
+    return {QString::fromStdString(d.market), QString::fromStdString(d.code),
+            QString::fromStdString(d.name), typeLabel(d)};
+}
+
+void printRows(const Table& table)
+{
+    for (const QVariantList& row : table.rows)
+        out() << row[0].toString().leftJustified(5) << ' ' << row[1].toString().leftJustified(8)
+              << ' ' << row[2].toString() << "  " << row[3].toString() << '\n';
 }
 
 } // namespace
@@ -43,11 +48,11 @@ int runSearch(const QStringList& args)
 {
     Invocation inv(
         QStringLiteral("search"),
-        QStringLiteral("Find instruments by the pinyin of their name (initials, whole or "
-                       "partial syllables: zgpa, pufa, pfyh), by code prefix or by part "
-                       "of the name. Prefix matches come first, then market rank and "
-                       "code."),
-        args);
+        QStringLiteral("Find instruments as the client's lookup box does: by code (600519, "
+                       "SH600519, 600519.SH), futures product (rb, IF), the pinyin of the name "
+                       "(zgpa, pufa, pfyh) or part of the name. The code first, then the "
+                       "product, code prefixes, names from their start, then inside."),
+        args, InstrumentsOption | TypesOption | FormatOption);
     inv.parser().addPositionalArgument(QStringLiteral("text"),
                                        QStringLiteral("What a user types."));
     inv.parser().addOption({QStringLiteral("limit"),
@@ -61,40 +66,23 @@ int runSearch(const QStringList& args)
     if (!limitOk || limit < 0)
         fail(ExitUsage, QStringLiteral("--limit takes a whole number of 0 or more"));
 
-    const std::string typed = utils::detail::toLocal8Bit(text).toStdString();
-    struct Hit
-    {
-        int position;
-        int rank;
-        const ttservice::CInstrumentDetail* detail;
-    };
-    std::vector<Hit> hits;
-    for (const auto& detail : inv.instruments()) {
-        const QString code = TC::getDetailQsCode(detail);
-        const QString name = TC::getDetailQsName(detail);
-        int position = -1;
-        if (code.startsWith(text, Qt::CaseInsensitive)) {
-            position = 0;
-        } else if (name.contains(text)) {
-            position = static_cast<int>(name.indexOf(text));
-        } else {
-            const TC::CStockInfoWithPy withPy(
-                TC::CStockInfo(TC::getDetailQsMarket(detail), code, name));
-            position = KD::testPy(withPy.pyList, typed);
-        }
-        if (position >= 0)
-            hits.push_back(
-                {position, TC::getMarketOrder(TC::getDetailQsMarket(detail)), detail.get()});
-    }
-    std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
-        return std::make_tuple(a.position != 0, a.rank, a.detail->code) <
-               std::make_tuple(b.position != 0, b.rank, b.detail->code);
+    const auto& details = inv.instruments();
+    QList<TC::CStockInfo> list;
+    list.reserve(static_cast<int>(details.size()));
+    for (const auto& d : details)
+        list.append(TC::CStockInfo(TC::getDetailQsMarket(d), TC::getDetailQsCode(d),
+                                   TC::getDetailQsName(d)));
+    const QList<TC::InstrumentMatch> found = TC::InstrumentSearch(list).find(text, 0);
+    if (found.isEmpty()) fail(ExitBadInput, QStringLiteral("no instrument matches '%1'").arg(text));
+    const int shown = limit == 0 ? found.size() : std::min(found.size(), limit);
+    Table table{kRowColumns, {}};
+    for (int i = 0; i < shown; ++i)
+        table.rows.append(rowOf(*details[static_cast<size_t>(found[i].row)]));
+    inv.print(table, [&] {
+        printRows(table);
+        if (shown < found.size())
+            out() << "(" << found.size() - shown << " more; --limit 0 shows all)\n";
     });
-    if (hits.empty()) fail(ExitBadInput, QStringLiteral("no instrument matches '%1'").arg(text));
-    const size_t shown = limit == 0 ? hits.size() : std::min(hits.size(), size_t(limit));
-    for (size_t i = 0; i < shown; ++i)
-        printRow(*hits[i].detail);
-    if (shown < hits.size()) out() << "(" << hits.size() - shown << " more; --limit 0 shows all)\n";
     return ExitOk;
 }
 
@@ -102,50 +90,96 @@ int runInfo(const QStringList& args)
 {
     Invocation inv(QStringLiteral("info"),
                    QStringLiteral("Keys, market, security type, feature flags and night trading of "
-                                  "one instrument, given as MARKET CODE, MARKETCODE (two-letter "
-                                  "market) or MARKET_CODE."),
-                   args);
-    inv.parser().addPositionalArgument(QStringLiteral("market"), QStringLiteral("Market code."));
+                                  "an instrument, given as MARKET CODE, MARKET_CODE or MARKETCODE "
+                                  "(two-letter market), or of every instrument of the list with "
+                                  "a CODE. Markets are case-blind."),
+                   args, InstrumentsOption | TypesOption | Level2Option | FormatOption);
+    inv.parser().addPositionalArgument(QStringLiteral("market"),
+                                       QStringLiteral("Market code, or the whole instrument."));
     inv.parser().addPositionalArgument(QStringLiteral("code"), QStringLiteral("Instrument code."),
                                        QStringLiteral("[code]"));
     if (!inv.parse(1, 2)) return ExitOk;
     const QStringList pos = inv.positional();
-    const auto detail =
-        TC::getNoCodeStock(pos.size() == 2 ? pos[0] + QLatin1Char('_') + pos[1] : pos[0]);
-    if (detail->market.empty() || detail->code.empty())
-        fail(ExitBadInput, QStringLiteral("'%1' names no market and code").arg(pos.join(' ')));
-    detail->name.clear();
-    for (const auto& known : inv.instruments())
-        if (known->market == detail->market && known->code == detail->code)
-            detail->name = known->name;
 
-    const QString market = TC::getDetailQsMarket(detail);
-    const TC::CStockDetail stock(market, TC::getDetailQsCode(detail), TC::getDetailQsName(detail));
-    const int rank = TC::getMarketOrder(market);
-    const QString marketName = TC::getNameByMarket(market);
-    const std::string& m = detail->market;
-    const std::string& c = detail->code;
-
-    auto row = [](const char* label, const QString& value) {
-        out() << QString::fromLatin1(label).leftJustified(18) << value << '\n';
+    // The instruments asked for, as market and code.
+    std::vector<std::pair<QString, QString>> asked;
+    const auto whole = [&](const QString& text) {
+        if (text.contains(QLatin1Char('_'))) {
+            const auto d = TC::getNoCodeStock(text);
+            return std::make_pair(QString::fromStdString(d->market).toUpper(),
+                                  QString::fromStdString(d->code));
+        }
+        if (text.size() > 2 && inv.isKnownMarket(text.left(2).toUpper()))
+            return std::make_pair(text.left(2).toUpper(), text.mid(2));
+        return std::make_pair(QString(), text);
     };
-    row("market", market);
-    row("code", stock.code);
-    row("name", stock.name.isEmpty() ? QStringLiteral("(not in the instrument list)") : stock.name);
-    row("key", TC::getDetailQsKey(detail));
-    row("key2", QString::fromStdString(TC::getDetailKey2(detail)));
-    row("market name",
-        marketName.isEmpty() ? QStringLiteral("(not in the catalogue)") : marketName);
-    row("market rank", rank == INT_MAX ? QStringLiteral("unranked") : QString::number(rank));
-    row("security type", typeLabel(*detail));
-    row("queue", yesNo(TC::isSupportQueue(m, c)));
-    row("entrust", yesNo(TC::isSupportEntrust(m, c)));
-    row("level2", yesNo(TC::isSupportLevel2(m, c)));
-    row("financial", yesNo(TC::isSupportFinancial(m, c)));
-    row("information", yesNo(TC::isSupportInformation(m, c)));
-    row("notice", yesNo(TC::isSupportNotice(m, c)));
-    row("thousand entrust", yesNo(TC::isSupportThousandEntrust(m, c)));
-    row("night trading", yesNo(stock.hasNightQuoter()));
+    if (pos.size() == 2) {
+        if (!inv.isKnownMarket(pos[0].toUpper()) && !whole(pos[0]).first.isEmpty())
+            fail(ExitUsage, QStringLiteral("unexpected argument '%1': %2 names the instrument")
+                                .arg(pos[1], pos[0]));
+        asked.emplace_back(pos[0].toUpper(), pos[1]);
+    } else {
+        asked.push_back(whole(pos[0]));
+    }
+    if (asked.front().first.isEmpty()) {
+        // A bare code: every instrument of the list that has it.
+        const QString code = asked.front().second;
+        asked.clear();
+        for (const auto& d : inv.instruments())
+            if (QString::fromStdString(d->code) == code)
+                asked.emplace_back(QString::fromStdString(d->market), code);
+        if (asked.empty())
+            fail(ExitBadInput,
+                 QStringLiteral("no instrument with code '%1' in the instrument list").arg(code));
+    }
+    for (const auto& [market, code] : asked) {
+        if (!inv.isKnownMarket(market))
+            fail(ExitBadInput,
+                 QStringLiteral("unknown market '%1' (see tcutil markets)").arg(market));
+        if (code.isEmpty()) fail(ExitBadInput, QStringLiteral("no code after '%1'").arg(market));
+    }
+
+    Table table{{"market", "code", "name", "key", "key2", "market_name", "market_rank",
+                 "security_type", "queue", "entrust", "level2", "financial", "information",
+                 "notice", "thousand_entrust", "night_trading"},
+                {}};
+    for (const auto& [market, code] : asked) {
+        const auto detail = TC::getNoCodeStock(market + QLatin1Char('_') + code);
+        detail->name.clear();
+        for (const auto& known : inv.instruments())
+            if (known->market == detail->market && known->code == detail->code)
+                detail->name = known->name;
+        const TC::CStockDetail stock(market, code, TC::getDetailQsName(detail));
+        const int rank = TC::getMarketOrder(market);
+        const std::string& m = detail->market;
+        const std::string& c = detail->code;
+        table.rows.append(
+            {market, code, stock.name.isEmpty() ? QVariant() : stock.name,
+             TC::getDetailQsKey(detail), QString::fromStdString(TC::getDetailKey2(detail)),
+             TC::getNameByMarket(market).isEmpty() ? QVariant() : TC::getNameByMarket(market),
+             rank == INT_MAX ? QVariant() : QVariant(rank), typeLabel(*detail),
+             TC::isSupportQueue(m, c), TC::isSupportEntrust(m, c), TC::isSupportLevel2(m, c),
+             TC::isSupportFinancial(m, c), TC::isSupportInformation(m, c),
+             TC::isSupportNotice(m, c), TC::isSupportThousandEntrust(m, c),
+             stock.hasNightQuoter()});
+    }
+    inv.print(table, [&] {
+        for (int r = 0; r < table.rows.size(); ++r) {
+            if (r > 0) out() << '\n';
+            for (int i = 0; i < table.columns.size(); ++i) {
+                const QVariant& v = table.rows[r][i];
+                QString text = v.type() == QVariant::Bool ? yesNo(v.toBool()) : v.toString();
+                if (v.isNull())
+                    text = i == 2   ? QStringLiteral("(not in the instrument list)")
+                           : i == 5 ? QStringLiteral("(not in the catalogue)")
+                                    : QStringLiteral("unranked");
+                out() << QString(table.columns[i])
+                             .replace(QLatin1Char('_'), QLatin1Char(' '))
+                             .leftJustified(18)
+                      << text << '\n';
+            }
+        }
+    });
     return ExitOk;
 }
 
@@ -153,8 +187,9 @@ int runList(const QStringList& args)
 {
     Invocation inv(QStringLiteral("list"),
                    QStringLiteral("The instruments in display order (market rank, then code), with "
-                                  "their security type labels."),
-                   args);
+                                  "their security type labels. --market and --type are "
+                                  "case-blind."),
+                   args, InstrumentsOption | TypesOption | FormatOption);
     inv.parser().addOption({QStringLiteral("market"), QStringLiteral("Only this market code."),
                             QStringLiteral("market")});
     inv.parser().addOption({QStringLiteral("type"),
@@ -163,19 +198,24 @@ int runList(const QStringList& args)
     if (!inv.parse(0, 0)) return ExitOk;
     const bool byMarket = inv.isSet(QStringLiteral("market"));
     const bool byType = inv.isSet(QStringLiteral("type"));
-    const std::string market = inv.value(QStringLiteral("market")).toUtf8().toStdString();
+    const QString market = inv.value(QStringLiteral("market")).toUpper();
     const QString label = inv.value(QStringLiteral("type"));
+    if (byMarket && !inv.isKnownMarket(market))
+        fail(ExitBadInput, QStringLiteral("unknown market '%1' (see tcutil markets)").arg(market));
 
     std::vector<std::shared_ptr<ttservice::CInstrumentDetail>> list;
     for (const auto& d : inv.instruments())
-        if ((!byMarket || d->market == market) && (!byType || typeLabel(*d) == label))
+        if ((!byMarket || QString::fromStdString(d->market).toUpper() == market) &&
+            (!byType || typeLabel(*d).compare(label, Qt::CaseInsensitive) == 0))
             list.push_back(d);
     // Unranked markets tie with each other, so the order is not a strict weak one: stable_sort
     // stays within bounds where sort need not.
     std::stable_sort(list.begin(), list.end(), TC::instrumentPtrLessThan);
-    for (const auto& d : list)
-        printRow(*d);
     if (list.empty()) fail(ExitBadInput, QStringLiteral("no instrument matches the filter"));
+    Table table{kRowColumns, {}};
+    for (const auto& d : list)
+        table.rows.append(rowOf(*d));
+    inv.print(table, [&] { printRows(table); });
     return ExitOk;
 }
 

@@ -35,7 +35,10 @@ void printOverview()
              "Commands:\n";
     for (const auto& c : kSubcommands)
         out() << "  " << QString::fromLatin1(c.name).leftJustified(9) << c.summary << '\n';
-    out() << "\nRun 'tcutil <command> --help' for the options of one command.\n";
+    out() << "\nRun 'tcutil <command> --help' for the options of one command, 'tcutil --version' "
+             "for the version.\n"
+             "Exit status: 0 on success, 1 on bad input or a failed read or write (one line on "
+             "stderr), 2 on bad usage.\n";
 }
 
 } // namespace
@@ -59,6 +62,8 @@ int main(int argc, char** argv)
         if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
             name == QLatin1String("help")) {
             printOverview();
+        } else if (name == QLatin1String("--version")) {
+            out() << "tcutil " << TCUTIL_VERSION << '\n';
         } else {
             const Subcommand* found = nullptr;
             for (const auto& c : kSubcommands)
@@ -68,12 +73,12 @@ int main(int argc, char** argv)
                      QStringLiteral("unknown command '%1' (see tcutil --help)").arg(name));
             status = found->run(args);
         }
+        finishOutput();
     } catch (const Failure& f) {
         out().flush();
         err() << "tcutil: " << f.message << '\n';
         status = f.status;
     }
-    out().flush();
     err().flush();
     return status;
 }

@@ -1,26 +1,24 @@
-#pragma once
-
-// The pinyin matcher written the plain way: split the every-reading form into characters and
-// readings, then try every way to spell consecutive characters from every start. The tests and
-// the pinyin fuzzer check KD::testPy against it.
+#include <literal/pinyin.h>
 
 #include <QString>
 #include <QStringList>
 
-#include <string>
 #include <vector>
 
-namespace plain {
+namespace TC::literal {
 
-// Where typed (lower-case letters and digits only) spells consecutive characters of the
-// every-reading form every ("Pu Fa Yin Hang/Xing/Heng"), as KD::testPy defines it; -1 for none.
-inline int testPy(const std::string& every, const std::string& typed)
+int testPy(const std::string& every, const std::string& typed)
 {
     std::vector<std::vector<std::string>> units;
     for (const QString& unit : QString::fromStdString(every).split(QLatin1Char(' '))) {
         units.emplace_back();
-        for (const QString& r : unit.split(QLatin1Char('/')))
+        for (const QString& r : unit.split(QLatin1Char('/'))) {
             units.back().push_back(r.toLower().toStdString());
+            // lve and nve may be typed lue and nue.
+            const std::string& spelt = units.back().back();
+            if (spelt.compare(0, 3, "lve") == 0 || spelt.compare(0, 3, "nve") == 0)
+                units.back().push_back(spelt.substr(0, 1) + "u" + spelt.substr(2));
+        }
     }
     const int n = static_cast<int>(typed.size());
     // Whether typed[p, n) spells characters from j on; remembered per (j, p), since spellings
@@ -50,4 +48,4 @@ inline int testPy(const std::string& every, const std::string& typed)
     return -1;
 }
 
-} // namespace plain
+} // namespace TC::literal
