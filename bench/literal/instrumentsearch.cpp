@@ -117,7 +117,7 @@ int unitPosition(const QString& name, int unit)
         if (QChar::isLetterOrNumber(c) && roundTrips(character) && unit-- == 0) return i;
         i += width - 1;
     }
-    return name.size();
+    return static_cast<int>(name.size());
 }
 
 std::string local(const QString& s)
@@ -197,7 +197,7 @@ QList<InstrumentMatch> PlainInstrumentSearch::find(const QString& typed, int lim
                 best.position = unitPosition(row.info.name, unit);
                 best.kind = InstrumentMatch::Pinyin;
             }
-            const int at = row.name.indexOf(t);
+            const int at = static_cast<int>(row.name.indexOf(t));
             const int tier = at <= row.firstCharacter ? 3 : 5;
             if (at >= 0 && std::make_pair(tier, at) < std::make_pair(best.tier, best.position))
                 best = {tier, at, InstrumentMatch::Name};

@@ -1,6 +1,7 @@
 #pragma once
 
-// Encrypting and decrypting byte buffers with the host's AES cipher (utils::AESCipher).
+/// \file
+/// Encrypting and decrypting byte buffers with the host's AES cipher (utils::AESCipher).
 
 #include <tc/tcutils_export.h>
 
@@ -21,11 +22,11 @@ namespace TC {
 // wrote. A length beyond what a std::string can hold gives false with output unchanged. data may
 // point into output.
 
-// Offers the cipher a buffer of length rounded up to a multiple of 16 (0 stays 0).
+/// Offers the cipher a buffer of length rounded up to a multiple of 16 (0 stays 0).
 TCUTILS_EXPORT bool encrypt(const char* data, uint64_t length, const std::string& key,
                             std::string& output);
 
-// Offers the cipher a buffer of length bytes.
+/// Offers the cipher a buffer of length bytes.
 TCUTILS_EXPORT bool decrypt(const char* data, uint64_t length, const std::string& key,
                             std::string& output);
 

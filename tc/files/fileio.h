@@ -1,6 +1,7 @@
 #pragma once
 
-// Reading and writing whole files: Unicode text through Qt, raw bytes through the C runtime.
+/// \file
+/// Reading and writing whole files: Unicode text through Qt, raw bytes through the C runtime.
 
 #include <tc/tcutils_export.h>
 
@@ -23,32 +24,32 @@ namespace TC {
 // blank line. An empty path, a path holding U+0000, a directory, a FIFO or a socket cannot be
 // opened.
 
-// Replaces content by the file's lines, each followed by "\n" (the last one too, whether or not
-// the file ends with a line end). False, with content empty, when the file cannot be opened.
+/// Replaces content by the file's lines, each followed by "\n" (the last one too, whether or not
+/// the file ends with a line end). False, with content empty, when the file cannot be opened.
 TCUTILS_EXPORT bool QReadFile(const QString& path, QString& content, bool csv = false);
 
-// Appends the file's lines to lines, without line ends and with every '"' deleted (after
-// parserCsvLine when csv is set). False, with lines unchanged, when the file cannot be opened.
+/// Appends the file's lines to lines, without line ends and with every '"' deleted (after
+/// parserCsvLine when csv is set). False, with lines unchanged, when the file cannot be opened.
 TCUTILS_EXPORT bool QReadFile(const QString& path, QList<QString>& lines, bool csv = false);
 
-// Creates or truncates the file and writes content in the local code page, without a byte-order
-// mark ("\n" becomes the platform's line end). False, touching no file, when it cannot be opened;
-// write errors after the opening are not detected.
+/// Creates or truncates the file and writes content in the local code page, without a byte-order
+/// mark ("\n" becomes the platform's line end). False, touching no file, when it cannot be opened;
+/// write errors after the opening are not detected.
 TCUTILS_EXPORT bool QWriteFile(const QString& path, const QString& content);
 
 // Byte files. path is UTF-8; it is converted with utils::safeUtf82Gbk, so these functions and
 // the text functions above name the same file by the same text.
 
-// Replaces content by the file's bytes, unconverted. False, with content empty, when the file
-// cannot be read (utils::FileHelper::open decides).
+/// Replaces content by the file's bytes, unconverted. False, with content empty, when the file
+/// cannot be read (utils::FileHelper::open decides).
 TCUTILS_EXPORT bool stdReadFile(std::string path, std::string& content);
 
-// Opens the file with fopen(path, mode) and writes content's bytes. mode is one of the C
-// standard's: "r", "w" or "a", then optionally "+" and "b" in either order, then for "w" an
-// optional "x" ("wb", "ab", "w+b", "wbx", ...). True when every byte was written; false when
-// mode is not such a mode, the file cannot be opened (nothing written) or a write makes no
-// progress (the bytes written so far stay). Empty content only opens the file, so "wb" creates or
-// truncates it. A FIFO or socket is not opened.
+/// Opens the file with fopen(path, mode) and writes content's bytes. mode is one of the C
+/// standard's: "r", "w" or "a", then optionally "+" and "b" in either order, then for "w" an
+/// optional "x" ("wb", "ab", "w+b", "wbx", ...). True when every byte was written; false when
+/// mode is not such a mode, the file cannot be opened (nothing written) or a write makes no
+/// progress (the bytes written so far stay). Empty content only opens the file, so "wb" creates or
+/// truncates it. A FIFO or socket is not opened.
 TCUTILS_EXPORT bool stdWriteFile(std::string path, const std::string& content, std::string mode);
 
 } // namespace TC

@@ -113,7 +113,7 @@ struct TCUTILS_NO_EXPORT LineReader::Private
     {
         bool any = false;
         for (;;) {
-            const int size = text.size();
+            const int size = static_cast<int>(text.size());
             if (pos < size) {
                 const ushort* s = text.utf16();
                 detail::LineFlags flags;
@@ -134,7 +134,7 @@ struct TCUTILS_NO_EXPORT LineReader::Private
                     } else {
                         carry.append(text.constData() + start, i - start);
                         carryFlags.add(flags);
-                        onLine(carry.constData(), carry.size(), carryFlags);
+                        onLine(carry.constData(), static_cast<int>(carry.size()), carryFlags);
                         carry.resize(0);
                         carryFlags = detail::LineFlags();
                     }
@@ -151,7 +151,7 @@ struct TCUTILS_NO_EXPORT LineReader::Private
             // sequence cut by the end of the file) still make the stream return one empty line.
             if (carry.isEmpty() && !emptyTail) return any;
             emptyTail = false;
-            onLine(carry.constData(), carry.size(), carryFlags);
+            onLine(carry.constData(), static_cast<int>(carry.size()), carryFlags);
             carry.resize(0);
             carryFlags = detail::LineFlags();
             return true;

@@ -209,7 +209,8 @@ inline bool isUtf8Prefix(const char* data, qsizetype size)
     return state.invalidChars == 0;
 #else
     QStringDecoder decoder(QStringConverter::Utf8);
-    decoder.decode(QByteArrayView(data, size));
+    // decode() converts only when its result is taken as a QString.
+    const QString text = decoder.decode(QByteArrayView(data, size));
     return !decoder.hasError();
 #endif
 }

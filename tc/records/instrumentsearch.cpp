@@ -118,13 +118,14 @@ char16_t foldUnit(char16_t u)
 
 int foldedIndexOf(const QString& s, const QString& folded)
 {
-    const int n = s.size(), m = folded.size();
+    const int n = static_cast<int>(s.size()), m = static_cast<int>(folded.size());
     for (int i = 0; i + m <= n; ++i) {
         int j = 0;
         while (j < m && !s[i + j].isSurrogate() && foldUnit(s[i + j].unicode()) == folded[j])
             ++j;
         if (j == m) return i;
-        if (j < m && s[i + j].isSurrogate()) return foldText(s).indexOf(folded, i);
+        if (j < m && s[i + j].isSurrogate())
+            return static_cast<int>(foldText(s).indexOf(folded, i));
     }
     return -1;
 }
@@ -165,7 +166,7 @@ bool readTyped(const QString& typed, Typed& t)
 
 int unitIndex(const QString& name, int unit, bool localUtf8)
 {
-    int found = name.size();
+    int found = static_cast<int>(name.size());
     forEachCodePoint(name, [&](char32_t c, int at, int width) {
         if (!QChar::isLetterOrNumber(foldFullWidth(c))) return true;
         if (!localUtf8 && c >= 0x80 &&
@@ -689,7 +690,7 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
 {
     auto x = std::make_shared<Index>();
     x->list = list;
-    x->n = static_cast<uint32_t>(std::min(list.size(), kMaxInstruments));
+    x->n = static_cast<uint32_t>(std::min<qsizetype>(list.size(), kMaxInstruments));
     const uint32_t n = x->n;
     x->rowOfId = tieOrder(list, n);
     std::vector<uint32_t> idOfRow(n);
@@ -731,9 +732,9 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     PrefixWalk prefixes;
     for (uint32_t row = 0; row < n; ++row) {
         const CStockInfo& info = list.at(static_cast<int>(row));
-        x->longestName = std::max(x->longestName, info.name.size());
-        x->longestCode = std::max(x->longestCode, info.code.size());
-        x->longestMarket = std::max(x->longestMarket, info.market.size());
+        x->longestName = std::max(x->longestName, static_cast<int>(info.name.size()));
+        x->longestCode = std::max(x->longestCode, static_cast<int>(info.code.size()));
+        x->longestMarket = std::max(x->longestMarket, static_cast<int>(info.market.size()));
         marketOfRow[row] = marketOf.value(info.market);
 
         x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
@@ -1147,7 +1148,7 @@ QList<InstrumentMatch> InstrumentSearch::find(const QString& typed, int limit) c
     const bool localUtf8 = utils::detail::localIsUtf8();
     return c.result([&](uint32_t id, Tier tier, InstrumentMatch::Kind kind) {
         const QString& name = d->name(id);
-        if (kind == InstrumentMatch::Name) return foldText(name).indexOf(t);
+        if (kind == InstrumentMatch::Name) return static_cast<int>(foldText(name).indexOf(t));
         return unitIndex(name, tier == Inside ? d->spelling(id).firstMatch(letters) : 0, localUtf8);
     });
 }

@@ -1,15 +1,14 @@
 #include <tc/records/instrumentsearch.h>
 #include <tc/records/stockinfowithpy.h>
 
+#include "common/datatable.h"
 #include "common/printers.h"
 
 #include <literal/instrumentsearch.h>
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QStringList>
-#include <QTextStream>
 
 #include <random>
 #include <thread>
@@ -87,26 +86,18 @@ TEST(InstrumentSearch, RanksTheBundledInstrumentsAsUsersExpect)
 {
     const TC::InstrumentSearch search(bundled());
     ASSERT_GT(search.size(), 4000);
-    QFile table(QStringLiteral(TC_TEST_DATA "/instrumentsearch-ranking.tsv"));
-    ASSERT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text));
-    QTextStream in(&table);
-#if QT_VERSION_MAJOR < 6
-    in.setCodec("UTF-8"); // Qt 6's default
-#endif
     int rows = 0;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
-        const QStringList f = line.split(QLatin1Char('\t'));
-        ASSERT_GE(f.size(), 2) << line.toStdString();
-        const QStringList expected = f[1].split(QLatin1Char(' '));
-        const QList<TC::InstrumentMatch> found = search.find(f[0]);
-        SCOPED_TRACE(f[0].toStdString() + " -> " + describe(search, found));
+    for (const testdata::Row& row : testdata::load("instrumentsearch-ranking.tsv")) {
+        ASSERT_GE(row.fields.size(), 2u) << "line " << row.line;
+        const QString typed = row.text(0);
+        const QStringList expected = row.text(1).split(QLatin1Char(' '));
+        const QList<TC::InstrumentMatch> found = search.find(typed);
+        SCOPED_TRACE(typed.toStdString() + " -> " + describe(search, found));
         ASSERT_GE(found.size(), expected.size());
         for (int i = 0; i < expected.size(); ++i)
             EXPECT_EQ(search.at(found[i].row).key2(), expected[i]);
-        if (f.size() > 2) {
-            const QStringList how = f[2].split(QLatin1Char(' '));
+        if (row.fields.size() > 2) {
+            const QStringList how = row.text(2).split(QLatin1Char(' '));
             const char* const kinds[] = {"code", "pinyin", "name"};
             EXPECT_EQ(found[0].position, how[0].toInt());
             EXPECT_EQ(how[1].toStdString(), kinds[found[0].kind]);

@@ -15,8 +15,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
-#include <unistd.h>
-
 namespace tcutil {
 namespace {
 
@@ -30,7 +28,7 @@ QFile& stdoutFile()
 {
     static QFile file;
     if (!file.isOpen())
-        file.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+        file.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered,
                   QFileDevice::DontCloseHandle);
     return file;
 }

@@ -7,9 +7,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
-#include <sys/stat.h>
+// Flushing to the disk and telling a terminal apart have no portable form.
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace tcutil {
 namespace {
@@ -19,16 +25,44 @@ const QString kStdio = QStringLiteral("-");
 // Files above this size get a progress bar when stderr is a terminal.
 constexpr qint64 kProgressBytes = 4 * 1024 * 1024;
 
-// What stat says of path: false with the reason when it cannot.
-bool statPath(const QString& path, struct stat& info, QString& reason)
+namespace fs = std::filesystem;
+
+// What kind of file path names: false with the system's reason when it cannot tell.
+bool statPath(const QString& path, fs::file_type& type, QString& reason)
 {
     if (path.isEmpty() || path.contains(QChar(0))) {
         reason = QStringLiteral("No such file or directory");
         return false;
     }
-    if (::stat(QFile::encodeName(path).constData(), &info) == 0) return true;
-    reason = qt_error_string(errno);
+#ifdef _WIN32
+    const fs::path native(path.toStdWString());
+#else
+    const fs::path native(QFile::encodeName(path).toStdString());
+#endif
+    std::error_code error;
+    type = fs::status(native, error).type();
+    if (!error && type != fs::file_type::not_found) return true;
+    reason = error ? QString::fromLocal8Bit(error.message().c_str())
+                   : QStringLiteral("No such file or directory");
     return false;
+}
+
+bool syncToDisk(int handle)
+{
+#ifdef _WIN32
+    return _commit(handle) == 0;
+#else
+    return ::fsync(handle) == 0;
+#endif
+}
+
+bool isTerminal(std::FILE* stream)
+{
+#ifdef _WIN32
+    return _isatty(_fileno(stream)) != 0;
+#else
+    return isatty(fileno(stream)) != 0;
+#endif
 }
 
 } // namespace
@@ -37,20 +71,20 @@ Input::Input(const QString& path)
 {
     if (path == kStdio) {
         m_name = QStringLiteral("standard input");
-        if (!m_file.open(STDIN_FILENO, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        if (!m_file.open(stdin, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
             failed(m_file.errorString());
         return;
     }
     m_name = path;
-    struct stat info;
+    fs::file_type type;
     QString reason;
-    if (!statPath(path, info, reason)) failed(reason);
-    if (S_ISDIR(info.st_mode)) failed(QStringLiteral("Is a directory"));
-    if (S_ISSOCK(info.st_mode)) failed(QStringLiteral("Not a regular file (a socket)"));
+    if (!statPath(path, type, reason)) failed(reason);
+    if (type == fs::file_type::directory) failed(QStringLiteral("Is a directory"));
+    if (type == fs::file_type::socket) failed(QStringLiteral("Not a regular file (a socket)"));
     // A FIFO or a device is read in place: opening a FIFO waits for its writer.
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly)) failed(m_file.errorString());
-    if (S_ISREG(info.st_mode)) m_size = info.st_size;
+    if (type == fs::file_type::regular) m_size = m_file.size();
 }
 
 void Input::failed(const QString& reason) const
@@ -63,18 +97,18 @@ Output::Output(const QString& path)
     if (path == kStdio) {
         m_name = QStringLiteral("standard output");
         auto file = std::make_unique<QFile>();
-        if (!file->open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+        if (!file->open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered,
                         QFileDevice::DontCloseHandle))
             failed(file->errorString());
         m_file = std::move(file);
         return;
     }
     m_name = path;
-    struct stat info;
+    fs::file_type type;
     QString reason;
-    const bool exists = statPath(path, info, reason);
-    if (exists && S_ISDIR(info.st_mode)) failed(QStringLiteral("Is a directory"));
-    if (exists && !S_ISREG(info.st_mode)) {
+    const bool exists = statPath(path, type, reason);
+    if (exists && type == fs::file_type::directory) failed(QStringLiteral("Is a directory"));
+    if (exists && type != fs::file_type::regular) {
         // A FIFO, device, socket or terminal is written in place, never replaced.
         auto file = std::make_unique<QFile>(path);
         if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) failed(file->errorString());
@@ -97,12 +131,10 @@ void Output::failed(const QString& reason)
 
 void Output::write(const char* data, qint64 size)
 {
-    // Straight to the descriptor: QSaveFile keeps no reason for a failed write ("Unknown error").
-    const int fd = m_file->handle();
+    // The reason is taken at once: QSaveFile forgets it on commit ("Unknown error").
     while (size > 0) {
-        const ssize_t n = ::write(fd, data, static_cast<size_t>(std::min<qint64>(size, 1 << 30)));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) failed(n < 0 ? qt_error_string(errno) : QStringLiteral("Nothing written"));
+        const qint64 n = m_file->write(data, std::min<qint64>(size, 1 << 30));
+        if (n <= 0) failed(n < 0 ? m_file->errorString() : QStringLiteral("Nothing written"));
         data += n;
         size -= n;
     }
@@ -117,13 +149,13 @@ void Output::commit()
         return;
     }
     // The file system may report a full disk only when the data reach it: before the rename.
-    if (::fsync(m_file->handle()) != 0) failed(qt_error_string(errno));
+    if (!syncToDisk(m_file->handle())) failed(qt_error_string(errno));
     auto* file = static_cast<QSaveFile*>(m_file.get());
     if (!file->commit()) failed(file->errorString());
 }
 
 Progress::Progress(qint64 total)
-    : m_total(total), m_enabled(total > kProgressBytes && isatty(fileno(stderr)))
+    : m_total(total), m_enabled(total > kProgressBytes && isTerminal(stderr))
 {}
 
 Progress::~Progress()
