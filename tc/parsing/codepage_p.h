@@ -71,6 +71,12 @@ public:
         m_decoder->resetState();
         return *m_decoder;
     }
+    // A new encoder, after one that met a character the code page lacks: Qt 6.4's resetState
+    // leaves such an error set in an ICU converter.
+    void renewEncoder()
+    {
+        make(m_encoder, m_name.c_str(), QStringConverter::Flag::Default);
+    }
     // Makes decoder a decoder of its own, for a text that arrives in blocks.
     void makeDecoder(std::optional<QStringDecoder>& decoder) const
     {
@@ -144,9 +150,12 @@ inline QByteArray toLocal8Bit(QStringView text, bool* ok = nullptr)
     *ok = state.invalidChars == 0;
     return bytes;
 #else
-    QStringEncoder& encoder = LocalConverters::current().encoder();
+    LocalConverters& local = LocalConverters::current();
+    QStringEncoder& encoder = local.encoder();
     QByteArray bytes = encoder.encode(text);
-    if (ok) *ok = !encoder.hasError();
+    const bool failed = encoder.hasError();
+    if (failed) local.renewEncoder();
+    if (ok) *ok = !failed;
     return bytes;
 #endif
 }

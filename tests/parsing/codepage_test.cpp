@@ -33,6 +33,8 @@ TEST(CodePage, IsGbkInAGbkLocale)
     // The euro sign is 0x80 in GBK; an emoji is not in it.
     EXPECT_EQ(toLocal8Bit(QStringLiteral("价€😀x"), &ok), QByteArray("\xbc\xdb\x80?x"));
     EXPECT_FALSE(ok);
+    EXPECT_TRUE(localCanEncode(QStringLiteral("策"))); // no failure carried over
+    EXPECT_FALSE(localCanEncode(QStringLiteral("😀")));
     // 0xFF is no GBK byte (ICU gives U+F8F5); a lead byte cut off at the end is dropped.
     EXPECT_EQ(fromLocal8Bit("\xbc\xdb\x80\xff"
                             "a\xbc",
