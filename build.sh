@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # One entry point for a fresh Debian 12 machine; installs what it needs, then:
 #   ./build.sh run    builds in Release (tools and benchmarks) and runs the main job, a tour of tcutil
-#   ./build.sh test   builds with warnings as errors and runs every test
+#   ./build.sh test   builds with warnings as errors and runs every test, with Qt 5 and with Qt 6
 # and, for CI and developers:
 #   ./build.sh asan [ctest args]   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #   ./build.sh tsan [ctest args]   the test suite under ThreadSanitizer
 #   ./build.sh fuzz [seconds]      every libFuzzer target for a bounded time each (clang 14)
 #   ./build.sh deb                 the Debian packages (cpack) in build/deb, checked
 #   ./build.sh docs                the API reference (Doxygen) in build/ci/docs
-#   ./build.sh abi-baseline        rewrites the ABI baseline, tests/package/abi/, from build/ci
+#   ./build.sh abi-baseline        rewrites the ABI baselines, tests/package/abi*/, from build/ci*
 #   ./build.sh compare [lines]     tcutil csv against Miller on generated bars (speed, memory)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -17,8 +17,14 @@ PACKAGES=(
     cmake ninja-build g++ binutils pkg-config
     qtbase5-dev qttools5-dev-tools libboost-dev libssl-dev fonts-wqy-microhei
     libgtest-dev libgmock-dev libbenchmark-dev
-    tzdata abigail-tools dpkg-dev help2man
+    tzdata abigail-tools dpkg-dev help2man locales
 )
+
+# The Qt 6 build of the tests: Qt 6 (Core5Compat for the plain forms beside the benchmarks,
+# libgl-dev for Qt 6 Gui's CMake package), compiled with clang, whose -Wshorten-64-to-32 finds
+# Qt 6 sizes (qsizetype) narrowed into int.
+QT6_PACKAGES=(qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    libgl-dev clang-14)
 
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 DOCS_PACKAGES=(doxygen qhelpgenerator-qt5)
@@ -40,10 +46,14 @@ ensure_packages() {
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# The CI build: RelWithDebInfo (the ABI baseline comes from it), warnings as errors.
+# The CI build: RelWithDebInfo (the ABI baselines come from it), warnings as errors; with Qt 5 in
+# build/ci, with Qt 6 (configure_ci 6) in build/ci-qt6.
 configure_ci() {
-    cmake -S . -B build/ci -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTCUTILS_WERROR=ON \
-        -DTCUTILS_BUILD_BENCH=OFF
+    if [ "${1:-5}" = 6 ]; then
+        cmake --preset ci-qt6
+    else
+        cmake --preset ci
+    fi
 }
 
 # The main job: tcutil on the bundled instruments and bar sample.
@@ -71,10 +81,13 @@ run)
     tour
     ;;
 test)
-    ensure_packages
+    ensure_packages "${QT6_PACKAGES[@]}"
     configure_ci
     cmake --build build/ci -j "$jobs"
     ctest --test-dir build/ci --output-on-failure -j "$jobs"
+    configure_ci 6
+    cmake --build build/ci-qt6 -j "$jobs"
+    ctest --test-dir build/ci-qt6 --output-on-failure -j "$jobs"
     ;;
 deb)
     # Installed under /usr, so the libraries go to Debian's multiarch folder.
@@ -92,9 +105,11 @@ docs)
     cmake --build build/ci --target docs
     ;;
 abi-baseline)
-    ensure_packages
+    ensure_packages "${QT6_PACKAGES[@]}"
     configure_ci
     cmake --build build/ci -j "$jobs" --target abi-baseline
+    configure_ci 6
+    cmake --build build/ci-qt6 -j "$jobs" --target abi-baseline
     ;;
 asan | tsan)
     ensure_packages

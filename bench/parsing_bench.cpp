@@ -1,5 +1,6 @@
 // The parsing functions against their plain Qt forms on generated data files: a million lines of
 // one-minute bars, a mix of every date notation, a MiB of GBK text and short names.
+#include <tc/parsing/codepage_p.h>
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/dates.h>
 #include <tc/parsing/textconversions.h>
@@ -12,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QFile>
-#include <QTextCodec>
 
 #include <algorithm>
 
@@ -312,12 +312,12 @@ std::vector<std::string> instrumentNames()
     QFile file(QStringLiteral(TC_BUNDLED_INSTRUMENTS));
     std::vector<std::string> names;
     if (!file.open(QIODevice::ReadOnly)) return names;
-    QTextCodec* gbk = QTextCodec::codecForName("GBK");
     const QList<QByteArray> lines = file.readAll().split('\n');
     for (int i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> fields = lines[i].split(',');
         if (fields.size() > 2)
-            names.push_back(gbk->fromUnicode(QString::fromUtf8(fields[2])).toStdString());
+            names.push_back(
+                utils::detail::encodeIn("GBK", QString::fromUtf8(fields[2])).toStdString());
     }
     std::vector<std::string> out;
     for (size_t i = 0; !names.empty() && out.size() < 20000; ++i)

@@ -3,6 +3,7 @@
 // set of typical inputs and while typing names letter by letter, against the linear pass of
 // KD::testPy over every name that the client would otherwise make.
 #include <tc/host/pinyin.h>
+#include <tc/parsing/codepage_p.h>
 #include <tc/records/instrumentsearch.h>
 #include <tc/records/stockinfowithpy.h>
 
@@ -194,7 +195,7 @@ void BM_TestPy_LinearQuerySet100k(benchmark::State& state)
         return v;
     }();
     const Answer linear = [](const QString& q) {
-        const std::string typed = q.toLocal8Bit().toStdString();
+        const std::string typed = utils::detail::toLocal8Bit(q).toStdString();
         int matches = 0;
         for (const TC::CStockInfoWithPy& s : stored)
             matches += KD::testPy(s.pyList, typed) >= 0;

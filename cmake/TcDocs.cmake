@@ -11,9 +11,10 @@ if(NOT DOXYGEN_FOUND)
     return()
 endif()
 
-get_target_property(tc_qmake_location Qt5::qmake IMPORTED_LOCATION)
+get_target_property(tc_qmake_location ${TC_QT}::qmake IMPORTED_LOCATION)
 get_filename_component(tc_qt_bin_dir "${tc_qmake_location}" DIRECTORY)
-find_program(TC_QHELPGENERATOR NAMES qhelpgenerator-qt5 qhelpgenerator HINTS ${tc_qt_bin_dir})
+find_program(TC_QHELPGENERATOR NAMES qhelpgenerator-qt${QT_MAJOR_VERSION} qhelpgenerator
+    HINTS ${tc_qt_bin_dir} ${tc_qt_bin_dir}/../libexec)
 if(TC_QHELPGENERATOR)
     set(TC_DOCS_QHP YES)
 else()

@@ -3,7 +3,7 @@
 #   devel    headers, the link-time symlinks, the CMake package and the pkg-config files.
 include(CMakePackageConfigHelpers)
 
-set(TCUTILS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/tcutils)
+set(TCUTILS_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/${TCUTILS_PACKAGE})
 set(TCUTILS_PKGCONFIG_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 set(tc_install_targets tcutils)
@@ -40,7 +40,7 @@ foreach(header IN LISTS tc_public_headers tc_generated_headers)
         set(file ${PROJECT_SOURCE_DIR}/${header})
     endif()
     get_filename_component(dir ${header} DIRECTORY)
-    install(FILES ${file} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir} COMPONENT devel)
+    install(FILES ${file} DESTINATION ${TCUTILS_INCLUDEDIR}/${dir} COMPONENT devel)
     list(APPEND TCUTILS_PUBLIC_HEADERS ${file})
 endforeach()
 
@@ -50,14 +50,14 @@ install(EXPORT tcutilsTargets
     COMPONENT devel)
 
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/tcutilsConfig.cmake.in
-    ${PROJECT_BINARY_DIR}/tcutilsConfig.cmake
+    ${PROJECT_BINARY_DIR}/${TCUTILS_PACKAGE}Config.cmake
     INSTALL_DESTINATION ${TCUTILS_CMAKE_DIR})
 # A client asking for 0.x accepts any later 0.y: the ABI check (tests/package/abi/) keeps
 # incompatible changes to major versions.
-write_basic_package_version_file(${PROJECT_BINARY_DIR}/tcutilsConfigVersion.cmake
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/${TCUTILS_PACKAGE}ConfigVersion.cmake
     COMPATIBILITY SameMajorVersion)
-install(FILES ${PROJECT_BINARY_DIR}/tcutilsConfig.cmake
-    ${PROJECT_BINARY_DIR}/tcutilsConfigVersion.cmake
+install(FILES ${PROJECT_BINARY_DIR}/${TCUTILS_PACKAGE}Config.cmake
+    ${PROJECT_BINARY_DIR}/${TCUTILS_PACKAGE}ConfigVersion.cmake
     DESTINATION ${TCUTILS_CMAKE_DIR}
     COMPONENT devel)
 
@@ -74,16 +74,16 @@ if(TCUTILS_HOST_TARGET)
     # The real host libraries ship no pkg-config file of ours; clients add them by hand.
     set(TCUTILS_PC_HOST_REQUIRES "")
 else()
-    set(TCUTILS_PC_HOST_REQUIRES " tcutils-host = ${PROJECT_VERSION}")
+    set(TCUTILS_PC_HOST_REQUIRES " tcutils-host${TCUTILS_NAME_SUFFIX} = ${PROJECT_VERSION}")
     configure_file(${PROJECT_SOURCE_DIR}/cmake/tcutils-host.pc.in
-        ${PROJECT_BINARY_DIR}/pkgconfig/tcutils-host.pc @ONLY)
-    install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/tcutils-host.pc
+        ${PROJECT_BINARY_DIR}/pkgconfig/tcutils-host${TCUTILS_NAME_SUFFIX}.pc @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/tcutils-host${TCUTILS_NAME_SUFFIX}.pc
         DESTINATION ${TCUTILS_PKGCONFIG_DIR} COMPONENT devel)
 endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/tcutils.pc.in
-    ${PROJECT_BINARY_DIR}/pkgconfig/tcutils.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/tcutils.pc
+    ${PROJECT_BINARY_DIR}/pkgconfig/${TCUTILS_PACKAGE}.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/${TCUTILS_PACKAGE}.pc
     DESTINATION ${TCUTILS_PKGCONFIG_DIR} COMPONENT devel)
 
 # The project's licence; the stand-in installs the Unicode licence of its pinyin table beside it.
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT runtime)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${TCUTILS_DOCDIR} COMPONENT runtime)

@@ -5,12 +5,13 @@
 #   libtcutils-dev         headers, link symlinks, CMake and pkg-config files; depends on the
 #                          runtime package of the same version and on what the CMake package's
 #                          find_dependency calls need (Qt 5 Core and Gui, Boost headers).
-# tests/package/checkdeb.sh checks both.
+# tests/package/checkdeb.sh checks both. A Qt 6 build makes libtcutils-qt6-<SOVERSION> and
+# libtcutils-qt6-dev, which install beside the Qt 5 ones (the checks cover the Qt 5 packages).
 if(NOT TCUTILS_TOP_LEVEL)
     return()
 endif()
 
-set(CPACK_PACKAGE_NAME tcutils)
+set(CPACK_PACKAGE_NAME ${TCUTILS_PACKAGE})
 set(CPACK_PACKAGE_VENDOR "The tcutils developers")
 # The Maintainer field; a distributor sets its own with -DCPACK_PACKAGE_CONTACT=...
 if(NOT CPACK_PACKAGE_CONTACT)
@@ -22,7 +23,7 @@ set(tc_package_about "instrument records and keys, the market catalogue and rule
 set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "tcutils: ${tc_package_about}.
 This package holds the shared libraries: libtcutils and the stand-in of the client's host libraries.")
 set(CPACK_DEBIAN_DEVEL_DESCRIPTION "tcutils: ${tc_package_about}.
-This package holds the development files: headers, the CMake package (find_package(tcutils)) and the pkg-config files (tcutils, tcutils-host).")
+This package holds the development files: headers, the CMake package (find_package(${TCUTILS_PACKAGE})) and the pkg-config files (${TCUTILS_PACKAGE}, tcutils-host${TCUTILS_NAME_SUFFIX}).")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL runtime devel)
@@ -32,11 +33,20 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libtcutils${TCUTILS_SOVERSION})
+if(TCUTILS_NAME_SUFFIX)
+    # A library name ending in a digit takes a dash before the SOVERSION (Debian policy 8.1).
+    set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME lib${TCUTILS_PACKAGE}-${TCUTILS_SOVERSION})
+else()
+    set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libtcutils${TCUTILS_SOVERSION})
+endif()
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
-set(CPACK_DEBIAN_DEVEL_PACKAGE_NAME libtcutils-dev)
+set(CPACK_DEBIAN_DEVEL_PACKAGE_NAME lib${TCUTILS_PACKAGE}-dev)
 set(CPACK_DEBIAN_DEVEL_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVEL_PACKAGE_DEPENDS "qtbase5-dev (>= 5.12), libboost-dev (>= 1.71)")
+if(QT_MAJOR_VERSION STREQUAL "6")
+    set(CPACK_DEBIAN_DEVEL_PACKAGE_DEPENDS "qt6-base-dev (>= ${TCUTILS_QT_MINIMUM}), libboost-dev (>= 1.71)")
+else()
+    set(CPACK_DEBIAN_DEVEL_PACKAGE_DEPENDS "qtbase5-dev (>= ${TCUTILS_QT_MINIMUM}), libboost-dev (>= 1.71)")
+endif()
 
 include(CPack)

@@ -6,6 +6,8 @@ function(tc_set_warnings target)
         target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
             -Wnon-virtual-dtor -Wold-style-cast -Wcast-align -Woverloaded-virtual
             -Wnull-dereference -Wimplicit-fallthrough
+            # Qt 6 sizes (qsizetype) narrowed into int, which MSVC's /W4 reports as well.
+            $<$<CXX_COMPILER_ID:Clang>:-Wshorten-64-to-32>
             $<$<BOOL:${TCUTILS_WERROR}>:-Werror>)
     endif()
 endfunction()

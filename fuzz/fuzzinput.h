@@ -2,8 +2,9 @@
 
 // Helpers that turn a fuzzer's bytes into arguments.
 
+#include "common/codepageguard.h"
+
 #include <QString>
-#include <QTextCodec>
 
 #include <cstddef>
 #include <cstdint>
@@ -44,10 +45,12 @@ inline void agree(bool same)
     if (!same) std::abort();
 }
 
-// Makes the local code page GBK, as on a Chinese Windows system, or UTF-8, as on Linux.
+// Makes the local code page GBK, as on a Chinese Windows system, or UTF-8, as on Linux, the way
+// the tests select it (through the locale).
 inline void useLocalCodePage(bool gbk)
 {
-    static QTextCodec* const utf8 = QTextCodec::codecForName("UTF-8");
-    static QTextCodec* const gbkCodec = QTextCodec::codecForName("GBK");
-    QTextCodec::setCodecForLocale(gbk ? gbkCodec : utf8);
+    static int selected = -1;
+    if (selected == int(gbk)) return;
+    selected = int(gbk);
+    if (!CodePageGuard::select(gbk ? "zh_CN.GBK" : "C.UTF-8")) std::abort();
 }

@@ -16,16 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string& code = detail->code;
     if (market.find('_') != std::string::npos || code.find('_') != std::string::npos) std::abort();
 
-    const int cut = text.indexOf(QLatin1Char('_'));
+    const auto cut = text.indexOf(QLatin1Char('_'));
     if (cut < 0) {
         if (QString::fromUtf8(market.data(), static_cast<int>(market.size())).size() > 2)
             std::abort();
         if (detail->name != text.toUtf8().toStdString()) std::abort();
     }
     // The units on either side of the cut: market's last and code's first.
-    const int before = cut < 0 ? 1 : cut - 1;
-    const int after = cut < 0 ? 2 : cut + 1;
-    const int codeEnd = cut < 0 ? text.size() : text.indexOf(QLatin1Char('_'), after);
+    const auto before = cut < 0 ? 1 : cut - 1;
+    const auto after = cut < 0 ? 2 : cut + 1;
+    const auto codeEnd = cut < 0 ? text.size() : text.indexOf(QLatin1Char('_'), after);
     const bool cutsPair = before >= 0 && after < (codeEnd < 0 ? text.size() : codeEnd) &&
                           text.at(before).isHighSurrogate() && text.at(after).isLowSurrogate();
     if (!cutsPair && detail->name != market + code) std::abort();

@@ -4,13 +4,13 @@
 // The first byte chooses the code page (bit 0) and whether the typed bytes are taken as they are
 // or as a recipe that spells the name's own readings (bit 1), which random bytes rarely do.
 #include <tc/host/pinyin.h>
+#include <tc/parsing/codepage_p.h>
 
 #include <literal/pinyin.h>
 
 #include "fuzzinput.h"
 
 #include <QStringList>
-#include <QTextCodec>
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,8 +23,7 @@ constexpr int kMaxTyped = 64;
 // match it (nothing typed, too much typed, or another letter).
 std::string typedLetters(const std::string& input)
 {
-    const QString text =
-        QTextCodec::codecForLocale()->toUnicode(input.data(), static_cast<int>(input.size()));
+    const QString text = utils::detail::fromLocal8Bit(input.data(), qsizetype(input.size()));
     std::string letters;
     for (uint c : text.toUcs4()) {
         if (c >= 0xFF01 && c <= 0xFF5E) c -= 0xFEE0; // full-width forms

@@ -2,6 +2,7 @@
 
 #include <tc/host/timeseq.h>
 #include <tc/host/timeutils.h>
+#include <tc/parsing/timet_p.h>
 
 #include <QDateTime>
 #include <QRegExp>
@@ -29,7 +30,7 @@ int parserDate(QString text)
     } else if (text.contains(QLatin1Char(':'))) {
         if (text.split(QLatin1Char(' ')).size() != 2) return -1;
         const QDateTime dateTime = QDateTime::fromString(text, QStringLiteral("yyyyMMdd hh:mm:ss"));
-        return static_cast<int>(dateTime.toTime_t());
+        return static_cast<int>(detail::toTimeT(dateTime));
     } else {
         return -1;
     }
@@ -57,7 +58,7 @@ bool checkDate(QString text)
 bool isValidDate(int seconds)
 {
     if (seconds == -1) return false;
-    const QDateTime dateTime = QDateTime::fromTime_t(static_cast<uint>(seconds));
+    const QDateTime dateTime = QDateTime::fromSecsSinceEpoch(static_cast<uint>(seconds));
     if (!dateTime.isValid()) return false;
     const int64_t milliseconds = int64_t(seconds) * 1000;
     return quoter::TimeSeq::TIME_START2.time <= milliseconds &&

@@ -1,7 +1,8 @@
 #pragma once
 
 // Plain Qt forms of the date functions of <tc/parsing/dates.h>: split, toInt, a QRegExp built per
-// call, QDateTime::fromString and fromTime_t, step by step. Same signatures and results.
+// call (Core5Compat's under Qt 6), QDateTime::fromString and fromSecsSinceEpoch, step by step.
+// Same signatures and results.
 
 #include <QString>
 

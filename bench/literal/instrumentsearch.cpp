@@ -3,6 +3,7 @@
 #include <tc/host/pinyin.h>
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketpredicates_p.h>
+#include <tc/parsing/codepage_p.h>
 #include <tc/records/instrumentsearch_p.h>
 
 #include <QByteArray>
@@ -95,6 +96,13 @@ template <typename Words> QString pick(std::mt19937& rng, const Words& words)
     return QString::fromUtf8(words[rng() % std::size(words)]);
 }
 
+// Whether the local code page gives character back unchanged.
+bool roundTrips(const QString& character)
+{
+    const QByteArray local = utils::detail::toLocal8Bit(character);
+    return utils::detail::fromLocal8Bit(local.constData(), local.size()) == character;
+}
+
 // Index of the character number unit in name, as KD::testPy counts them: letters, digits and
 // Chinese characters that the local code page carries.
 int unitPosition(const QString& name, int unit)
@@ -106,17 +114,15 @@ int unitPosition(const QString& name, int unit)
         const QString character = name.mid(i, width);
         uint c = character.toUcs4().value(0);
         if (c >= 0xFF01 && c <= 0xFF5E) c -= 0xFEE0;
-        if (QChar::isLetterOrNumber(c) &&
-            QString::fromLocal8Bit(character.toLocal8Bit()) == character && unit-- == 0)
-            return i;
+        if (QChar::isLetterOrNumber(c) && roundTrips(character) && unit-- == 0) return i;
         i += width - 1;
     }
-    return name.size();
+    return static_cast<int>(name.size());
 }
 
 std::string local(const QString& s)
 {
-    return s.toLocal8Bit().toStdString();
+    return utils::detail::toLocal8Bit(s).toStdString();
 }
 
 // The tier and position of the best match of one instrument, as the header of InstrumentSearch
@@ -191,7 +197,7 @@ QList<InstrumentMatch> PlainInstrumentSearch::find(const QString& typed, int lim
                 best.position = unitPosition(row.info.name, unit);
                 best.kind = InstrumentMatch::Pinyin;
             }
-            const int at = row.name.indexOf(t);
+            const int at = static_cast<int>(row.name.indexOf(t));
             const int tier = at <= row.firstCharacter ? 3 : 5;
             if (at >= 0 && std::make_pair(tier, at) < std::make_pair(best.tier, best.position))
                 best = {tier, at, InstrumentMatch::Name};
@@ -219,7 +225,9 @@ QList<CStockInfo> readInstruments(const QString& csvPath)
     QFile file(csvPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return list;
     QTextStream in(&file);
-    in.setCodec("UTF-8");
+#if QT_VERSION_MAJOR < 6
+    in.setCodec("UTF-8"); // Qt 6's default
+#endif
     in.readLine();
     while (!in.atEnd()) {
         const QStringList f = in.readLine().split(QLatin1Char(','));

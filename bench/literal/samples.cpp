@@ -13,7 +13,7 @@ namespace {
 QString withThousands(qlonglong value)
 {
     QString digits = QString::number(value);
-    for (int at = digits.size() - 3; at > 0; at -= 3)
+    for (auto at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, QLatin1Char(','));
     return digits;
 }

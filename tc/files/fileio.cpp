@@ -2,10 +2,12 @@
 
 #include <tc/files/linereader_p.h>
 #include <tc/host/filehelper.h>
+#include <tc/parsing/codepage_p.h>
 #include <tc/parsing/csvline.h>
 
+#include "localfile_p.h"
+
 #include <QFile>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -116,11 +118,9 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
 bool QWriteFile(const QString& path, const QString& content)
 {
     if (!detail::openablePath(path)) return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-    QTextStream stream(&file);
-    stream << content;
-    stream.flush();
+    QFile file;
+    if (!detail::openLocalFile(file, path, QIODevice::WriteOnly | QIODevice::Text)) return false;
+    file.write(utils::detail::toLocal8Bit(content));
     file.close();
     return true;
 }

@@ -12,10 +12,13 @@
 
 namespace TC {
 
-// Text files. Content is decoded and encoded as a QTextStream without a codec does: Qt's locale
-// codec, with a UTF-8, UTF-16 or UTF-32 byte-order mark at the start of a file taking precedence
-// when reading (the mark is not part of the text). Files are opened in text mode, so every CR is
-// dropped when reading and lines end in "\n" within the program.
+// Text files. Content is decoded and encoded in the local 8-bit code page, as a Qt 5 QTextStream
+// without a codec does, with a UTF-8, UTF-16 or UTF-32 byte-order mark at the start of a file
+// taking precedence when reading (the mark is not part of the text). The local code page is Qt's
+// locale codec under Qt 5; under Qt 6 the ANSI code page on Windows and the codeset of the C
+// library's LC_CTYPE locale elsewhere (GBK after setlocale(LC_CTYPE, "zh_CN.GBK")), which also
+// names the file, as it does for stdReadFile and stdWriteFile. Files are opened in text mode, so
+// every CR is dropped when reading and lines end in "\n" within the program.
 //
 // With csv set, each line is passed through parserCsvLine before it is kept; a blank line stays a
 // blank line. An empty path, a path holding U+0000, a directory, a FIFO or a socket cannot be
@@ -29,8 +32,8 @@ TCUTILS_EXPORT bool QReadFile(const QString& path, QString& content, bool csv = 
 /// parserCsvLine when csv is set). False, with lines unchanged, when the file cannot be opened.
 TCUTILS_EXPORT bool QReadFile(const QString& path, QList<QString>& lines, bool csv = false);
 
-/// Creates or truncates the file and writes content in the locale codec, without a byte-order mark
-/// ("\n" becomes the platform's line end). False, touching no file, when it cannot be opened;
+/// Creates or truncates the file and writes content in the local code page, without a byte-order
+/// mark ("\n" becomes the platform's line end). False, touching no file, when it cannot be opened;
 /// write errors after the opening are not detected.
 TCUTILS_EXPORT bool QWriteFile(const QString& path, const QString& content);
 

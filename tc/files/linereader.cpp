@@ -3,6 +3,8 @@
 #include <tc/files/linereader_p.h>
 #include <tc/parsing/csvline.h>
 
+#include "localfile_p.h"
+
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
@@ -29,7 +31,7 @@ bool openablePath(const QString& path, QString* reason)
         why = QStringLiteral("No file name given");
     else if (path.contains(QChar(0)))
         why = QStringLiteral("File name holds a zero character");
-    else if (waitsOnOpen(QFile::encodeName(path).constData()))
+    else if (waitsOnOpen(utils::detail::toLocal8Bit(path).constData()))
         why = QStringLiteral("Not a regular file (a FIFO or socket)");
     if (reason) *reason = why;
     return why.isEmpty();
@@ -50,13 +52,9 @@ bool LineReader::Private::fill()
         }
         return false;
     }
-    const int n = static_cast<int>(read);
-    if (!codec) {
-        codec = QTextCodec::codecForUtfText(QByteArray::fromRawData(block, n),
-                                            fallback ? fallback : QTextCodec::codecForLocale());
-    }
+    if (!decoder) decoder.emplace(fallback);
     consumed += read;
-    text = codec->toUnicode(block, n, &state);
+    text = decoder->decode(block, read);
     pos = 0;
     emptyTail = text.isEmpty() && carry.isEmpty();
     return true;
@@ -66,11 +64,8 @@ LineReader::LineReader(const QString& path, bool csv) : d(new Private)
 {
     d->csv = csv;
     if (!detail::openablePath(path, &d->error)) return;
-    d->file.setFileName(path);
-    if (!d->file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        d->error = d->file.errorString();
+    if (!detail::openLocalFile(d->file, path, QIODevice::ReadOnly | QIODevice::Text, &d->error))
         return;
-    }
     d->file.setTextModeEnabled(false);
     d->device = &d->file;
 }
@@ -118,9 +113,9 @@ qint64 LineReader::size() const
     return d->device && !d->device->isSequential() ? d->device->size() : -1;
 }
 
-void LineReader::setCodec(QTextCodec* codec)
+void LineReader::setCodec(const QByteArray& name)
 {
-    d->fallback = codec;
+    d->fallback = name;
 }
 
 } // namespace TC

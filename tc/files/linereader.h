@@ -11,12 +11,11 @@
 #include <memory>
 
 class QIODevice;
-class QTextCodec;
 
 namespace TC {
 
 /// Decodes as QReadFile does: a UTF-8, UTF-16 or UTF-32 byte-order mark at the start chooses the
-/// codec (the mark is not part of the text), else the locale's codec (or the one set with
+/// codec (the mark is not part of the text), else the local 8-bit code page (or the one set with
 /// setCodec); every CR is dropped; lines end at "\n", the last one whether or not the file ends
 /// with a line end. With csv set, each line is passed through parserCsvLine (quotes kept).
 /// Memory stays within a block of 16 KiB and the longest line.
@@ -50,9 +49,10 @@ public:
     qint64 position() const;
     /// The file's size in bytes; -1 for a device without one (a pipe) or a file not open.
     qint64 size() const;
-    /// The codec for a file without a byte-order mark, in place of the locale's; null restores the
-    /// locale's. Takes effect only before the first readLine.
-    void setCodec(QTextCodec* codec);
+    /// The code page of a file without a byte-order mark, by name ("GBK", "UTF-8"), in place of
+    /// the local one; an empty name, or one Qt does not know, restores the local one. Takes effect
+    /// only before the first readLine.
+    void setCodec(const QByteArray& name);
 
 private:
     friend class LineReaderAccess;

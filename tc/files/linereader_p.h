@@ -4,12 +4,14 @@
 // the whole-file readers of fileio.cpp (which take each line straight from the decoded block).
 
 #include <tc/files/linereader.h>
+#include <tc/parsing/codepage_p.h>
 #include <tc/parsing/simd_p.h>
 
 #include <QFile>
 #include <QString>
-#include <QTextCodec>
 #include <QtAlgorithms>
+
+#include <optional>
 
 #include <algorithm>
 
@@ -83,9 +85,9 @@ struct Stops
 // What a QTextStream on the file reads, lines cut here straight from the decoded blocks rather
 // than through the stream's buffer. What the stream does: the file is read in blocks of 16 KiB
 // with the device's text mode off; a byte-order mark at the start of the first block chooses the
-// codec, else the locale's codec applies; each block is decoded in turn; every CR is dropped from
-// the decoded text (here from each line as it is cut, the CRs being found in the same pass as the
-// line ends).
+// codec, else the local 8-bit code page applies; each block is decoded in turn; every CR is dropped
+// from the decoded text (here from each line as it is cut, the CRs being found in the same pass as
+// the line ends).
 struct TCUTILS_NO_EXPORT LineReader::Private
 {
     static constexpr int kBlockBytes = 16384;
@@ -94,9 +96,8 @@ struct TCUTILS_NO_EXPORT LineReader::Private
     QIODevice* device = nullptr;
     bool csv = false;
     QString error;
-    QTextCodec* fallback = nullptr; // null: the locale's codec
-    QTextCodec* codec = nullptr;    // chosen at the first block
-    QTextCodec::ConverterState state;
+    QByteArray fallback;                                 // empty: the local code page
+    std::optional<utils::detail::StreamDecoder> decoder; // made at the first block
     bool atEnd = false;
     qint64 consumed = 0;
     QString text; // the decoded block
@@ -116,7 +117,7 @@ struct TCUTILS_NO_EXPORT LineReader::Private
     {
         bool any = false;
         for (;;) {
-            const int size = text.size();
+            const int size = static_cast<int>(text.size());
             if (pos < size) {
                 const ushort* s = text.utf16();
                 // What the line from pos holds so far.
@@ -156,7 +157,7 @@ struct TCUTILS_NO_EXPORT LineReader::Private
             // sequence cut by the end of the file) still make the stream return one empty line.
             if (carry.isEmpty() && !emptyTail) return any;
             emptyTail = false;
-            onLine(carry.constData(), carry.size(), carryFlags);
+            onLine(carry.constData(), static_cast<int>(carry.size()), carryFlags);
             carry.resize(0);
             carryFlags = detail::LineFlags();
             return true;
@@ -184,7 +185,7 @@ struct TCUTILS_NO_EXPORT LineReader::Private
                 return onLine(s + start, end - 1 - start, flags);
         }
         appendToCarry(start, end, flags, returns);
-        onLine(carry.constData(), carry.size(), carryFlags);
+        onLine(carry.constData(), static_cast<int>(carry.size()), carryFlags);
         carry.resize(0);
         carryFlags = detail::LineFlags();
     }

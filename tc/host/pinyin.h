@@ -12,8 +12,8 @@
 namespace KD {
 
 /// Replaces the contents of pyList with the four pinyin forms of text, an 8-bit text in the
-/// local code page (decoded as QString::toLocal8Bit encodes: UTF-8 on Linux, GBK on Chinese
-/// Windows):
+/// local code page (the one utils::safeUtf82Gbk names files in: GBK on a Chinese Windows, UTF-8
+/// on Linux in a UTF-8 locale):
 ///   [0] the natural initials:    "pfyh"                     for 浦发银行
 ///   [1] the natural full pinyin: "pufayinhang"
 ///   [2] every modern reading of every character, natural first, each reading capitalised;

@@ -33,7 +33,7 @@ double applyExponent(double mantissa, int count, bool multiply)
 // A line is copied (detached) only when it loses a comma.
 void removeQuotedCommas(QString& line, int firstQuote)
 {
-    const int n = line.size();
+    const int n = static_cast<int>(line.size());
     const QChar* in = line.constData();
     QChar* out = nullptr;
     int w = 0;
@@ -59,7 +59,7 @@ void removeQuotedCommas(QString& line, int firstQuote)
 // pass, a block at a time.
 void findQuoteAndE(const QString& text, int& quote, int& e)
 {
-    const int n = text.size();
+    const int n = static_cast<int>(text.size());
     const ushort* p = text.utf16();
     quote = -1;
     e = -1;
@@ -118,7 +118,7 @@ void rewriteExponentFields(QString& line, int firstE)
 {
     for (int e = firstE; e >= 0;) {
         const QChar* s = line.constData();
-        const int n = line.size();
+        const int n = static_cast<int>(line.size());
         int from = e;
         while (from > 0 && s[from - 1] != QLatin1Char(','))
             --from;
@@ -135,7 +135,7 @@ void rewriteExponentFields(QString& line, int firstE)
                 line.replace(from, to - from, text, length);
             next = from + length;
         }
-        e = indexOf(line.constData(), next, line.size(), QLatin1Char('E'));
+        e = indexOf(line.constData(), next, static_cast<int>(line.size()), QLatin1Char('E'));
     }
 }
 
@@ -167,14 +167,15 @@ void parserCsvLine(QString& line)
     findQuoteAndE(line, firstQuote, firstE);
     if (firstQuote >= 0) {
         removeQuotedCommas(line, firstQuote);
-        if (firstE > firstQuote) firstE = line.indexOf(QLatin1Char('E'), firstQuote);
+        if (firstE > firstQuote)
+            firstE = static_cast<int>(line.indexOf(QLatin1Char('E'), firstQuote));
     }
     if (firstE >= 0) rewriteExponentFields(line, firstE);
 }
 
 void parserLineSplit(QStringList& fields, QString& line)
 {
-    const int n = line.size();
+    const int n = static_cast<int>(line.size());
     const ushort* s = line.utf16();
     ushort cut = 0;
     bool bar = false;
@@ -216,14 +217,14 @@ void parserLineSplit(QStringList& fields, QString& line)
     }
     ends.append(n);
 
-    const int held = fields.size();
+    const int held = static_cast<int>(fields.size());
     // line may be one of the strings in fields: a shallow copy then keeps its text alive.
     QString keep;
     for (int k = 0; k < held; ++k) {
         if (&fields.at(k) == &line) keep = line;
     }
     const QChar* text = line.constData();
-    const int pieces = ends.size();
+    const int pieces = static_cast<int>(ends.size());
     const int reused = std::min(held, pieces);
     if (reused > 0) {
         auto field = fields.begin();

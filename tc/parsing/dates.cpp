@@ -4,6 +4,7 @@
 #include <tc/host/timeutils.h>
 #include <tc/parsing/localclock_p.h>
 #include <tc/parsing/numberconversions_p.h>
+#include <tc/parsing/timet_p.h>
 
 #include <QDate>
 #include <QDateTime>
@@ -61,7 +62,7 @@ int parserDateParts(const QChar* p, int end, QChar separator)
 int compactDateTimeViaQt(const QString& text)
 {
     return static_cast<int>(
-        QDateTime::fromString(text, QStringLiteral("yyyyMMdd hh:mm:ss")).toTime_t());
+        detail::toTimeT(QDateTime::fromString(text, QStringLiteral("yyyyMMdd hh:mm:ss"))));
 }
 
 // Whether the offset in force at local wall-clock time `local` (seconds from 1970-01-01 00:00
@@ -191,7 +192,7 @@ bool isDayOf(QStringView d, int days)
 
 int parserDate(QString text)
 {
-    const int n = text.size();
+    const int n = static_cast<int>(text.size());
     const QChar* p = text.constData();
     int firstT = -1;
     bool dash = false;
@@ -234,7 +235,7 @@ bool checkDate(QString text)
 {
     static constexpr int kDaysInMonth[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     // Both alternatives of the pattern are anchored at both ends and hold exactly two '-'.
-    const int n = text.size();
+    const int n = static_cast<int>(text.size());
     const QChar* p = text.constData();
     const int first = indexOf(p, 0, n, QLatin1Char('-'));
     const int second = first < 0 ? -1 : indexOf(p, first + 1, n, QLatin1Char('-'));

@@ -39,7 +39,7 @@ qint64 parseDateTime(const QString& text, bool* ok)
     if (ok) *ok = false;
     const QChar* p = text.constData();
     int i = 0;
-    int end = text.size();
+    int end = static_cast<int>(text.size());
     while (i < end && isBlank(p[i]))
         ++i;
     while (end > i && isBlank(p[end - 1]))

@@ -5,10 +5,10 @@
 #include <tc/host/pinyin.h>
 #include <tc/markets/marketcatalogue.h>
 #include <tc/markets/marketpredicates_p.h>
+#include <tc/parsing/codepage_p.h>
 
 #include <QByteArray>
 #include <QHash>
-#include <QTextCodec>
 #include <QtAlgorithms>
 
 #include <algorithm>
@@ -118,13 +118,14 @@ char16_t foldUnit(char16_t u)
 
 int foldedIndexOf(const QString& s, const QString& folded)
 {
-    const int n = s.size(), m = folded.size();
+    const int n = static_cast<int>(s.size()), m = static_cast<int>(folded.size());
     for (int i = 0; i + m <= n; ++i) {
         int j = 0;
         while (j < m && !s[i + j].isSurrogate() && foldUnit(s[i + j].unicode()) == folded[j])
             ++j;
         if (j == m) return i;
-        if (j < m && s[i + j].isSurrogate()) return foldText(s).indexOf(folded, i);
+        if (j < m && s[i + j].isSurrogate())
+            return static_cast<int>(foldText(s).indexOf(folded, i));
     }
     return -1;
 }
@@ -149,8 +150,8 @@ QString foldText(const QString& s)
 bool readTyped(const QString& typed, Typed& t)
 {
     t.n = 0;
-    const QByteArray bytes = typed.toLocal8Bit();
-    const QString decoded = QTextCodec::codecForLocale()->toUnicode(bytes);
+    const QByteArray bytes = utils::detail::toLocal8Bit(typed);
+    const QString decoded = utils::detail::fromLocal8Bit(bytes.constData(), bytes.size());
     bool ok = true;
     forEachCodePoint(decoded, [&](char32_t c, int, int) {
         c = foldFullWidth(c);
@@ -163,13 +164,14 @@ bool readTyped(const QString& typed, Typed& t)
     return ok && t.n > 0;
 }
 
-int unitIndex(const QString& name, int unit, QTextCodec* codec)
+int unitIndex(const QString& name, int unit, bool localUtf8)
 {
-    const bool everything = codec->mibEnum() == 106; // UTF-8 carries every character
-    int found = name.size();
+    int found = static_cast<int>(name.size());
     forEachCodePoint(name, [&](char32_t c, int at, int width) {
         if (!QChar::isLetterOrNumber(foldFullWidth(c))) return true;
-        if (!everything && c >= 0x80 && !codec->canEncode(name.mid(at, width))) return true;
+        if (!localUtf8 && c >= 0x80 &&
+            !utils::detail::localCanEncode(QStringView(name).mid(at, width)))
+            return true;
         if (unit-- > 0) return true;
         found = at;
         return false;
@@ -688,7 +690,7 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
 {
     auto x = std::make_shared<Index>();
     x->list = list;
-    x->n = static_cast<uint32_t>(std::min(list.size(), kMaxInstruments));
+    x->n = static_cast<uint32_t>(std::min<qsizetype>(list.size(), kMaxInstruments));
     const uint32_t n = x->n;
     x->rowOfId = tieOrder(list, n);
     std::vector<uint32_t> idOfRow(n);
@@ -715,7 +717,7 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     std::vector<uint32_t> marketOfRow(n);
 
     // Rows in their own order, which keeps the instruments' memory in order.
-    QTextCodec* const codec = QTextCodec::codecForLocale();
+    const bool localUtf8 = utils::detail::localIsUtf8();
     x->codeStart.reserve(n + 1);
     x->spellStart.reserve(n + 1);
     x->codeText.reserve(size_t(n) * 8);
@@ -730,9 +732,9 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     PrefixWalk prefixes;
     for (uint32_t row = 0; row < n; ++row) {
         const CStockInfo& info = list.at(static_cast<int>(row));
-        x->longestName = std::max(x->longestName, info.name.size());
-        x->longestCode = std::max(x->longestCode, info.code.size());
-        x->longestMarket = std::max(x->longestMarket, info.market.size());
+        x->longestName = std::max(x->longestName, static_cast<int>(info.name.size()));
+        x->longestCode = std::max(x->longestCode, static_cast<int>(info.code.size()));
+        x->longestMarket = std::max(x->longestMarket, static_cast<int>(info.market.size()));
         marketOfRow[row] = marketOf.value(info.market);
 
         x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
@@ -742,7 +744,7 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
             x->products[foldText(product)].push_back(idOfRow[row]);
 
         x->spellStart.push_back(static_cast<uint32_t>(x->spellText.size()));
-        const QByteArray local = info.name.toLocal8Bit();
+        const QByteArray local = utils::detail::toLocal8Bit(info.name);
         nameBytes.assign(local.constData(), static_cast<size_t>(local.size()));
         KD::getPy(forms, nameBytes);
         if (forms.size() >= 3) appendSpelling(x->spellText, forms[2]);
@@ -755,7 +757,7 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
         // the pinyin postings, which find them.
         folded.clear();
         appendFolded(folded, info.name);
-        const int first = unitIndex(info.name, 0, codec);
+        const int first = unitIndex(info.name, 0, localUtf8);
         text.beginRow(row);
         for (size_t i = 0; i < folded.size(); ++i) {
             const bool start = i <= static_cast<size_t>(first);
@@ -964,11 +966,11 @@ void findCodes(const Index& x, const QString& t, Collector& c)
 }
 
 // The name's own text: where t (folded) occurs in it, and the tier that gives.
-std::pair<Tier, int> textMatch(const QString& name, const QString& t, QTextCodec* codec)
+std::pair<Tier, int> textMatch(const QString& name, const QString& t, bool localUtf8)
 {
     const int at = foldedIndexOf(name, t);
     if (at < 0) return {NoTier, -1};
-    return {at <= unitIndex(name, 0, codec) ? FromStart : Inside, at};
+    return {at <= unitIndex(name, 0, localUtf8) ? FromStart : Inside, at};
 }
 
 // Tiers 4 to 6 by pinyin, and by text where the input holds more than letters and digits (text
@@ -978,7 +980,7 @@ void findPinyin(const Index& x, const Typed& letters, const QString& t, Collecto
 {
     const bool withText =
         std::any_of(t.begin(), t.end(), [](QChar q) { return !isAsciiAlnum(q.unicode()); });
-    QTextCodec* const codec = QTextCodec::codecForLocale();
+    const bool localUtf8 = utils::detail::localIsUtf8();
     const bool exact = letters.n <= 3; // the key is the input: its flags are the answer
     const PairFilter need = pairsOf(letters);
     const Postings::Cursor list = x.pinyin.find(pinyinKey(letters.letters, std::min(letters.n, 3)));
@@ -990,8 +992,8 @@ void findPinyin(const Index& x, const Typed& letters, const QString& t, Collecto
         if (withText && tier != NoTier) {
             const QString& name = x.name(id);
             position =
-                unitIndex(name, tier == Inside ? x.spelling(id).firstMatch(letters) : 0, codec);
-            const auto [textTier, at] = textMatch(name, t, codec);
+                unitIndex(name, tier == Inside ? x.spelling(id).firstMatch(letters) : 0, localUtf8);
+            const auto [textTier, at] = textMatch(name, t, localUtf8);
             if (std::make_pair(textTier, at) < std::make_pair(tier, position)) {
                 tier = textTier;
                 position = at;
@@ -1059,7 +1061,7 @@ private:
 void findText(const Index& x, const QString& t, Collector& c)
 {
     if (t.size() > x.longestName) return;
-    QTextCodec* const codec = QTextCodec::codecForLocale();
+    const bool localUtf8 = utils::detail::localIsUtf8();
     const bool exact = t.size() <= 2;
     auto keyAt = [&t](int i) {
         return i + 1 < t.size() ? pairKey(t[i].unicode(), t[i + 1].unicode())
@@ -1085,7 +1087,7 @@ void findText(const Index& x, const QString& t, Collector& c)
             if (c.taken(id) || (starts && !(flags & kStart)) || (other && !other->holds(id)))
                 continue;
             const auto [tier, at] =
-                exact ? std::make_pair(want, -1) : textMatch(x.name(id), t, codec);
+                exact ? std::make_pair(want, -1) : textMatch(x.name(id), t, localUtf8);
             if (tier == want) c.placeName(id, tier, at, InstrumentMatch::Name);
         }
     };
@@ -1102,7 +1104,7 @@ void findText(const Index& x, const QString& t, Collector& c)
     }
     for (uint32_t id = 0; id < x.n && !c.namesFill(); ++id) {
         if (c.taken(id)) continue;
-        const auto [tier, at] = textMatch(x.name(id), t, codec);
+        const auto [tier, at] = textMatch(x.name(id), t, localUtf8);
         if (tier == Inside) c.placeName(id, tier, at, InstrumentMatch::Name);
     }
 }
@@ -1143,11 +1145,11 @@ QList<InstrumentMatch> InstrumentSearch::find(const QString& typed, int limit) c
         else
             findText(*d, t, c);
     }
-    QTextCodec* const codec = QTextCodec::codecForLocale();
+    const bool localUtf8 = utils::detail::localIsUtf8();
     return c.result([&](uint32_t id, Tier tier, InstrumentMatch::Kind kind) {
         const QString& name = d->name(id);
-        if (kind == InstrumentMatch::Name) return foldText(name).indexOf(t);
-        return unitIndex(name, tier == Inside ? d->spelling(id).firstMatch(letters) : 0, codec);
+        if (kind == InstrumentMatch::Name) return static_cast<int>(foldText(name).indexOf(t));
+        return unitIndex(name, tier == Inside ? d->spelling(id).firstMatch(letters) : 0, localUtf8);
     });
 }
 

@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-class QTextCodec;
-
 namespace TC::search {
 
 // KD::testPy reads at most 64 letters and digits.
@@ -37,8 +35,9 @@ struct Typed
 bool readTyped(const QString& typed, Typed& t);
 
 // Index in name of character number unit as KD::testPy counts them (letters, digits and Chinese
-// characters that the codec carries); name.size() when the name has fewer.
-int unitIndex(const QString& name, int unit, QTextCodec* codec);
+// characters that the local code page carries; all of them when localUtf8, the local code page
+// being UTF-8); name.size() when the name has fewer.
+int unitIndex(const QString& name, int unit, bool localUtf8);
 
 // The readings of one name as the lookup box spells them: characters separated by ' ', their
 // readings by '/', natural first, each lower-case letters after a letter or digit; "?" for a

@@ -20,11 +20,12 @@ QString ParserStockDetail::key()
 QString getStockParserKey(QString text)
 {
     const QChar underscore = QLatin1Char('_');
-    const int first = text.indexOf(underscore);
+    const auto first = text.indexOf(underscore);
     if (first < 0) return text;
-    const int second = text.indexOf(underscore, first + 1);
-    const QStringRef market = text.leftRef(first);
-    const QStringRef code = text.midRef(first + 1, second < 0 ? -1 : second - first - 1);
+    const auto second = text.indexOf(underscore, first + 1);
+    const QStringView market = QStringView(text).left(first);
+    const QStringView code = second < 0 ? QStringView(text).mid(first + 1)
+                                        : QStringView(text).mid(first + 1, second - first - 1);
     return hostKey(market, code);
 }
 

@@ -1,6 +1,7 @@
 #include <tc/records/stockinfowithpy.h>
 
 #include <tc/host/pinyin.h>
+#include <tc/parsing/codepage_p.h>
 
 #include <QByteArray>
 
@@ -10,7 +11,7 @@ namespace {
 
 std::string localBytes(const QString& s)
 {
-    const QByteArray bytes = s.toLocal8Bit();
+    const QByteArray bytes = utils::detail::toLocal8Bit(s);
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 

@@ -75,8 +75,8 @@ QString writeForm(const ComposeFormulaResultRef& r, int pieces)
         lengths[2] = textform::writeDecimal(r.codeOnly, numbers[2]);
         lengths[3] = textform::writeDecimal(r.id3, numbers[3]);
     }
-    const int total = lengths[0] + lengths[1] + lengths[2] + lengths[3] + r.name.size() +
-                      r.market.size() + r.code.size() + (pieces - 1) * kSeparatorSize;
+    const auto total = lengths[0] + lengths[1] + lengths[2] + lengths[3] + r.name.size() +
+                       r.market.size() + r.code.size() + (pieces - 1) * kSeparatorSize;
 
     QString out(total, Qt::Uninitialized);
     QChar* w = out.data();
@@ -116,7 +116,7 @@ ComposeFormulaResultRef ComposeFormulaResultRef::genRef(const QString& text)
 {
     ComposeFormulaResultRef r;
     const ushort* s = text.utf16();
-    const int size = text.size();
+    const int size = static_cast<int>(text.size());
 
     int starts[kFullPieces] = {};
     int sizes[kFullPieces] = {};

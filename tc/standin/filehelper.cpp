@@ -1,8 +1,9 @@
 #include <tc/host/filehelper.h>
 
+#include <tc/parsing/codepage_p.h>
+
 #include <QByteArray>
 #include <QString>
-#include <QTextCodec>
 
 #include <climits>
 #include <cstdio>
@@ -18,8 +19,6 @@
 namespace utils {
 
 namespace {
-
-constexpr int kUtf8Mib = 106;
 
 #ifndef _WIN32
 class FileDescriptor
@@ -92,17 +91,11 @@ bool readWhole(const std::string& path, std::string& content)
 int safeUtf82Gbk(std::string& text)
 {
     if (text.size() >= static_cast<size_t>(INT_MAX)) return -1;
-    // IgnoreHeader keeps a leading byte-order mark as a character: the name is converted whole.
-    QTextCodec::ConverterState decoding(QTextCodec::IgnoreHeader);
-    const QString name = QTextCodec::codecForMib(kUtf8Mib)->toUnicode(
-        text.data(), static_cast<int>(text.size()), &decoding);
-    if (decoding.invalidChars != 0 || decoding.remainingChars != 0) return -1;
-
-    const QTextCodec* codePage = QTextCodec::codecForLocale();
-    if (codePage->mibEnum() == kUtf8Mib) return 0;
-    QTextCodec::ConverterState encoding(QTextCodec::IgnoreHeader);
-    const QByteArray converted = codePage->fromUnicode(name.constData(), name.size(), &encoding);
-    if (encoding.invalidChars != 0) return -2;
+    bool ok = false;
+    const QString name = detail::fromUtf8Strictly(text.data(), qsizetype(text.size()), ok);
+    if (!ok) return -1;
+    const QByteArray converted = detail::toLocal8Bit(name, &ok);
+    if (!ok) return -2;
     text.assign(converted.constData(), static_cast<size_t>(converted.size()));
     return 0;
 }

@@ -1,14 +1,14 @@
 #include <tc/host/pinyin.h>
 
+#include <tc/parsing/codepage_p.h>
+
 #include "pinyintable_p.h"
 
 #include <QChar>
 #include <QString>
-#include <QTextCodec>
 #include <QtAlgorithms>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
@@ -84,11 +84,10 @@ int charIndex(char32_t c)
     return index >= 0 && table::kReading[index] != table::kNoReading ? index : -1;
 }
 
-// Decodes with the codec QString::toLocal8Bit encodes with.
+// Decodes the local code page, in which the library encodes what it hands over.
 QString fromLocal8Bit(const std::string& bytes)
 {
-    const int size = bytes.size() > INT_MAX ? INT_MAX : static_cast<int>(bytes.size());
-    return QTextCodec::codecForLocale()->toUnicode(bytes.data(), size);
+    return utils::detail::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 template <typename F> void forEachCodePoint(const QString& s, F&& f)

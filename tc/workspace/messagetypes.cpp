@@ -14,7 +14,8 @@ std::uint32_t requestCounter = 0;
 
 int genPositionID()
 {
-    return positionID(QDateTime::currentDateTime().toTime_t(), positionCounter++);
+    return positionID(static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch()),
+                      positionCounter++);
 }
 
 int genRequestID()

@@ -21,9 +21,10 @@ inline const QString g_messageTypeNames[13] = {
     QStringLiteral("预埋单执行日志"),
 };
 
-/// The current time in seconds since 1970 (QDateTime::toTime_t) plus the number of earlier calls
-/// in this process, added in 32-bit arithmetic: past INT_MAX it wraps to negative values.
-/// Increasing call by call while the clock does not go back. Not thread-safe: one thread at a time.
+/// The current time in whole seconds since 1970 (an unsigned 32-bit count) plus the number of
+/// earlier calls in this process, added in 32-bit arithmetic: past INT_MAX it wraps to negative
+/// values. Increasing call by call while the clock does not go back. Not thread-safe: one thread
+/// at a time.
 TCUTILS_EXPORT int genPositionID();
 
 /// 0, 1, 2, ... in call order for the life of the process (wrapping to INT_MIN after INT_MAX).

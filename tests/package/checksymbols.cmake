@@ -1,5 +1,8 @@
 # Reads the dynamic symbol table of LIBRARY (demangled) and checks each line of EXPORTED occurs in
-# it and no line of HIDDEN does.
+# it and no line of HIDDEN does. The lists spell Qt 5's types; for a Qt 6 library (QT_MAJOR_VERSION
+# 6) their Qt 6 spellings are looked for: QStringList and QVector<T> are QList<QString> and QList<T>.
+# Neither LIBRARY nor HOST_LIBRARY may use a symbol of another major version of Qt (Qt's symbols
+# carry the version, "@Qt_5" or "@Qt_6").
 execute_process(COMMAND ${NM} -D --defined-only -C ${LIBRARY}
     OUTPUT_VARIABLE table RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
@@ -11,6 +14,10 @@ function(read_names file out)
     set(names)
     foreach(line IN LISTS lines)
         if(NOT line STREQUAL "" AND NOT line MATCHES "^#")
+            if(QT_MAJOR_VERSION STREQUAL "6")
+                string(REPLACE "QStringList" "QList<QString>" line "${line}")
+                string(REPLACE "QVector<" "QList<" line "${line}")
+            endif()
             list(APPEND names "${line}")
         endif()
     endforeach()
@@ -31,6 +38,17 @@ foreach(name IN LISTS hidden)
     string(FIND "${table}" "${name}" at)
     if(NOT at EQUAL -1)
         message(SEND_ERROR "exported but internal: ${name}")
+        math(EXPR failures "${failures} + 1")
+    endif()
+endforeach()
+foreach(library IN ITEMS ${LIBRARY} ${HOST_LIBRARY})
+    execute_process(COMMAND ${NM} -D --undefined-only ${library}
+        OUTPUT_VARIABLE needed RESULT_VARIABLE rc)
+    string(REGEX MATCHALL "@Qt_[0-9]+" versions "${needed}")
+    list(REMOVE_DUPLICATES versions)
+    list(REMOVE_ITEM versions "@Qt_${QT_MAJOR_VERSION}")
+    if(NOT rc EQUAL 0 OR versions)
+        message(SEND_ERROR "${library} uses another Qt than Qt ${QT_MAJOR_VERSION}: ${versions}")
         math(EXPR failures "${failures} + 1")
     endif()
 endforeach()

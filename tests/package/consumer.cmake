@@ -5,8 +5,15 @@
 #                      unpacked, say), without installing;
 #   MODE=subdirectory  builds the consumer in a project that adds the tcutils sources with
 #                      add_subdirectory (subdirectory/, SOURCE_DIR).
-# Every program built must print the first market and its name and exit 0.
+# Every program built must print the first market and its name and exit 0. PACKAGE names the
+# package (tcutils, or tcutils-qt6 for a Qt 6 build, whose QT_MAJOR_VERSION is 6).
 cmake_minimum_required(VERSION 3.16)
+if(NOT PACKAGE)
+    set(PACKAGE tcutils)
+endif()
+if(NOT QT_MAJOR_VERSION)
+    set(QT_MAJOR_VERSION 5)
+endif()
 file(REMOVE_RECURSE ${WORK_DIR})
 set(consumer_dir ${CMAKE_CURRENT_LIST_DIR}/consumer)
 
@@ -33,7 +40,8 @@ endfunction()
 
 if(MODE STREQUAL "subdirectory")
     run(${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR}/subdirectory -B ${WORK_DIR}/build
-        -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX} -DTCUTILS_SOURCE_DIR=${SOURCE_DIR})
+        -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX} -DTCUTILS_SOURCE_DIR=${SOURCE_DIR}
+        -DQT_MAJOR_VERSION=${QT_MAJOR_VERSION})
     run(${CMAKE_COMMAND} --build ${WORK_DIR}/build --target consumer)
     run_consumer(${WORK_DIR}/build/consumer)
     return()
@@ -63,27 +71,28 @@ list(LENGTH licences licence_count)
 if(NOT licence_count EQUAL 2)
     message(FATAL_ERROR "expected LICENSE and LICENSE-Unicode.txt, found: ${licences}")
 endif()
-file(GLOB_RECURSE pc_files ${PREFIX}/*/tcutils.pc)
+file(GLOB_RECURSE pc_files ${PREFIX}/*/${PACKAGE}.pc)
 get_filename_component(pc_dir "${pc_files}" DIRECTORY)
 get_filename_component(lib_dir "${pc_dir}" DIRECTORY)
 
 # find_package, asking for the installed major version only.
-file(GLOB_RECURSE version_files ${PREFIX}/*/tcutilsConfigVersion.cmake)
+file(GLOB_RECURSE version_files ${PREFIX}/*/${PACKAGE}ConfigVersion.cmake)
 file(STRINGS "${version_files}" version_line REGEX "^set\\(PACKAGE_VERSION \"")
 string(REGEX REPLACE "^set\\(PACKAGE_VERSION \"([0-9]+)\\..*" "\\1" major "${version_line}")
 if(NOT major MATCHES "^[0-9]+$")
     message(FATAL_ERROR "no version in ${version_files}")
 endif()
 run(${CMAKE_COMMAND} -S ${consumer_dir} -B ${WORK_DIR}/build -G ${GENERATOR}
-    -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${PREFIX} -DTCUTILS_MAJOR=${major})
+    -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${PREFIX} -DTCUTILS_MAJOR=${major}
+    -DTCUTILS_PACKAGE=${PACKAGE})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 run_consumer(${WORK_DIR}/build/consumer)
 
 # pkg-config: the package's flags and the Qt flags it requires are all a compiler needs.
 find_program(PKG_CONFIG NAMES pkg-config pkgconf REQUIRED)
-run(${CMAKE_COMMAND} -E env "PKG_CONFIG_PATH=${pc_dir}" ${PKG_CONFIG} --cflags --libs tcutils)
+run(${CMAKE_COMMAND} -E env "PKG_CONFIG_PATH=${pc_dir}" ${PKG_CONFIG} --cflags --libs ${PACKAGE})
 string(STRIP "${last_output}" pc_flags)
-message(STATUS "pkg-config --cflags --libs tcutils: ${pc_flags}")
+message(STATUS "pkg-config --cflags --libs ${PACKAGE}: ${pc_flags}")
 separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
 run(${CXX} -std=c++17 ${consumer_dir}/main.cpp ${pc_flags} -o ${WORK_DIR}/consumer-pc)
 run_consumer(${WORK_DIR}/consumer-pc ${lib_dir})

@@ -19,7 +19,7 @@ namespace {
 
 int localMidnight(int year, int month, int day)
 {
-    return static_cast<int>(QDateTime(QDate(year, month, day), QTime(0, 0)).toTime_t());
+    return static_cast<int>(QDateTime(QDate(year, month, day), QTime(0, 0)).toSecsSinceEpoch());
 }
 
 int hostDate(int year, int month, int day)
@@ -63,7 +63,7 @@ TEST(ParserDate, ReadsEveryNotationOfOneDayAlike)
     EXPECT_EQ(TC::parserDate(QStringLiteral("2016/5")),
               TC::parserDate(QStringLiteral("2016-05-01")));
     EXPECT_EQ(TC::parserDate(QStringLiteral("20160503 09:30:00")),
-              static_cast<int>(QDateTime(QDate(2016, 5, 3), QTime(9, 30)).toTime_t()));
+              static_cast<int>(QDateTime(QDate(2016, 5, 3), QTime(9, 30)).toSecsSinceEpoch()));
 }
 
 TEST(ParserDate, PassesUncheckedPartsToTheHost)

@@ -20,7 +20,7 @@ TEST(ParseDateTime, ReadsTheTableAsItsPlainFormDoes)
     while (!table.atEnd()) {
         const QString row = QString::fromUtf8(table.readLine()).chopped(1);
         if (row.startsWith(QLatin1Char('#'))) continue;
-        const int tab = row.lastIndexOf(QLatin1Char('\t'));
+        const auto tab = row.lastIndexOf(QLatin1Char('\t'));
         const QString text = row.left(tab).replace(QLatin1String("\\t"), QLatin1String("\t"));
         const QString expected = row.mid(tab + 1);
         SCOPED_TRACE(text.toStdString());

@@ -1,11 +1,11 @@
 #include <tc/host/pinyin.h>
+#include <tc/parsing/codepage_p.h>
 #include <tc/records/stockinfowithpy.h>
 
+#include "common/codepageguard.h"
 #include "common/printers.h"
 
 #include <gtest/gtest.h>
-
-#include <QTextCodec>
 
 #include <array>
 #include <type_traits>
@@ -17,7 +17,7 @@ namespace {
 
 std::vector<std::string> hostForms(const QString& name)
 {
-    const QByteArray local = name.toLocal8Bit();
+    const QByteArray local = utils::detail::toLocal8Bit(name);
     std::vector<std::string> forms;
     KD::getPy(forms, std::string(local.constData(), static_cast<size_t>(local.size())));
     return forms;
@@ -60,12 +60,14 @@ TEST(StockInfoWithPy, BuiltFromAStockInfoHoldsTheHostFormsOfItsName)
     EXPECT_EQ(numbers(s), kUnmatched);
 
     // The name goes to the host in the local code page, whatever that is.
-    QTextCodec* const saved = QTextCodec::codecForLocale();
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GBK"));
-    const CStockInfoWithPy gbk(CStockInfo(QString(), QString(), QStringLiteral("浦发银行")));
-    QTextCodec::setCodecForLocale(saved);
-    ASSERT_FALSE(gbk.pyList.empty());
-    EXPECT_EQ(gbk.pyList[0], "pfyh");
+    {
+        CodePageGuard guard("zh_CN.GBK");
+        ASSERT_TRUE(guard.ok());
+        const CStockInfoWithPy gbk(CStockInfo(QString(), QString(), QStringLiteral("浦发银行")));
+        ASSERT_FALSE(gbk.pyList.empty());
+        EXPECT_EQ(gbk.pyList[0], "pfyh");
+        EXPECT_TRUE(isInByPy(QStringLiteral("浦发银行"), QStringLiteral("ｐｆｙｈ")));
+    }
 
     // Computing again after a rename replaces the forms.
     CStockInfoWithPy renamed(info);

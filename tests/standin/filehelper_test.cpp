@@ -1,6 +1,6 @@
 #include <tc/host/filehelper.h>
 
-#include "common/codecguard.h"
+#include "common/codepageguard.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@
 TEST(SafeUtf82Gbk, ConvertsToTheCodePageOfFileNames)
 {
     const std::string utf8 = "D:/数据/行情.csv"; // this source file is UTF-8
-    CodecGuard gbk("GBK");
+    CodePageGuard gbk("zh_CN.GBK");
+    ASSERT_TRUE(gbk.ok());
     std::string name = utf8;
     EXPECT_EQ(utils::safeUtf82Gbk(name), 0);
     EXPECT_EQ(name, "D:/\xca\xfd\xbe\xdd/\xd0\xd0\xc7\xe9.csv");
@@ -23,7 +24,8 @@ TEST(SafeUtf82Gbk, ConvertsToTheCodePageOfFileNames)
         EXPECT_EQ(utils::safeUtf82Gbk(name), bad.size() == 4 ? -2 : -1) << bad;
         EXPECT_EQ(name, bad);
     }
-    CodecGuard utf("UTF-8");
+    CodePageGuard utf("C.UTF-8");
+    ASSERT_TRUE(utf.ok());
     name = utf8;
     EXPECT_EQ(utils::safeUtf82Gbk(name), 0);
     EXPECT_EQ(name, utf8);

@@ -1,7 +1,9 @@
 #include <tc/host/pinyin.h>
+#include <tc/parsing/codepage_p.h>
 
 #include <literal/pinyin.h>
 
+#include "common/codepageguard.h"
 #include "common/printers.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +11,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QTextCodec>
 
 #include <iterator>
 #include <random>
@@ -21,7 +22,7 @@ namespace {
 // Texts reach the host in the local 8-bit code page.
 std::string local(const char* utf8)
 {
-    const QByteArray b = QString::fromUtf8(utf8).toLocal8Bit();
+    const QByteArray b = utils::detail::toLocal8Bit(QString::fromUtf8(utf8));
     return std::string(b.constData(), static_cast<size_t>(b.size()));
 }
 
@@ -260,22 +261,14 @@ TEST(Pinyin, RefusesInputThatCannotMatchAndSurvivesHostileForms)
 
 TEST(Pinyin, DecodesTheLocalCodePage)
 {
-    QTextCodec* const saved = QTextCodec::codecForLocale();
-    QTextCodec* const gbk = QTextCodec::codecForName("GBK");
-    ASSERT_NE(gbk, nullptr);
-    QTextCodec::setCodecForLocale(gbk);
+    CodePageGuard guard("zh_CN.GBK");
+    ASSERT_TRUE(guard.ok());
     const std::string name = local("浦发银行Ａ");
-    const std::string typed = local("ＰＦＹＨａ");
-    QTextCodec::setCodecForLocale(saved);
-
     EXPECT_EQ(name, std::string("\xc6\xd6\xb7\xa2\xd2\xf8\xd0\xd0\xa3\xc1"));
-    QTextCodec::setCodecForLocale(gbk);
     std::vector<std::string> forms;
     KD::getPy(forms, name);
-    const int r = KD::testPy(forms, typed);
-    QTextCodec::setCodecForLocale(saved);
     EXPECT_EQ(forms[0], "pfyha");
-    EXPECT_EQ(r, 0);
+    EXPECT_EQ(KD::testPy(forms, local("ＰＦＹＨａ")), 0);
 }
 
 TEST(Pinyin, AgreesWithThePlainMatcher)

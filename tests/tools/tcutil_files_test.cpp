@@ -1,12 +1,13 @@
 // tcutil on data files, standard input and output, FIFOs, devices and failing writes: each fault
 // a user met, end to end.
+#include <tc/parsing/codepage_p.h>
+
 #include "common/printers.h"
 #include "tcutilrun.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTextCodec>
 
 #include <gtest/gtest.h>
 
@@ -75,8 +76,8 @@ TEST(TcutilCsv, ReportsWhereTheClientsReadingDiffersAndExactKeepsTheText)
 
 TEST(TcutilCsv, ReadsStandardInputGbkAndFilesOfAnySizeInLittleMemory)
 {
-    const QByteArray gbk = QTextCodec::codecForName("GBK")->fromUnicode(
-        QStringLiteral("日期,名称\n20240315,浦发银行\n"));
+    const QByteArray gbk =
+        utils::detail::encodeIn("GBK", QStringLiteral("日期,名称\n20240315,浦发银行\n"));
     Result r = tcutil({"csv", "-", "--out", "-"}, Via::stdinOf(gbk));
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, QStringLiteral("seconds,名称\n1710432000,浦发银行\n"));

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -66,15 +67,15 @@ TEST(Tcutil, InfoAcceptsThreeFormsAndHonoursLevel2Rights)
     EXPECT_EQ(tcutil({"info", "SH_600000"}).out, a.out);
     EXPECT_TRUE(a.out.contains(QStringLiteral("浦发银行")));
     EXPECT_TRUE(a.out.contains(QStringLiteral("上海证券交易所(SSE)")));
-    EXPECT_TRUE(a.out.contains(QRegExp(QStringLiteral("security type +股票"))));
-    EXPECT_TRUE(a.out.contains(QRegExp(QStringLiteral("\\nqueue +no"))));
+    EXPECT_TRUE(a.out.contains(QRegularExpression(QStringLiteral("security type +股票"))));
+    EXPECT_TRUE(a.out.contains(QRegularExpression(QStringLiteral("\\nqueue +no"))));
 
     const Result l2 = tcutil({"info", "SH600000", "--level2", "SH,SZ"});
-    EXPECT_TRUE(l2.out.contains(QRegExp(QStringLiteral("\\nqueue +yes"))));
-    EXPECT_TRUE(l2.out.contains(QRegExp(QStringLiteral("\\nlevel2 +yes"))));
+    EXPECT_TRUE(l2.out.contains(QRegularExpression(QStringLiteral("\\nqueue +yes"))));
+    EXPECT_TRUE(l2.out.contains(QRegularExpression(QStringLiteral("\\nlevel2 +yes"))));
 
     const Result cu = tcutil({"info", "SHFE_cu2501"});
-    EXPECT_TRUE(cu.out.contains(QRegExp(QStringLiteral("night trading +yes"))));
+    EXPECT_TRUE(cu.out.contains(QRegularExpression(QStringLiteral("night trading +yes"))));
     EXPECT_TRUE(cu.out.contains(QStringLiteral("商品期货")));
 
     // A bare code is looked up in every market; an unknown market is bad input.

@@ -18,13 +18,13 @@ TEST(IdentifierGenerators, CountCallsIndependently)
     int positions = 0;
     int requests = 2;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        const uint before = QDateTime::currentDateTime().toTime_t();
+        const auto before = static_cast<uint>(QDateTime::currentSecsSinceEpoch());
         const int first = genPositionID();
         genRequestID();
         const int second = genPositionID();
         positions += 2;
         ++requests;
-        if (QDateTime::currentDateTime().toTime_t() != before)
+        if (static_cast<uint>(QDateTime::currentSecsSinceEpoch()) != before)
             continue; // a second boundary passed in between
         EXPECT_EQ(first, positionID(before, positions - 2));
         EXPECT_EQ(second, first + 1);

@@ -104,14 +104,14 @@ bool Invocation::parse(int minArgs, int maxArgs)
     if (m_parser.isSet(QStringLiteral("help"))) {
         // Qt names the program by its path; the user typed "tcutil <command>".
         QString help = m_parser.helpText();
-        const int start = help.indexOf(QLatin1String(": ")) + 2;
-        const int end = help.indexOf(QLatin1Char(' '), start);
+        const auto start = help.indexOf(QLatin1String(": ")) + 2;
+        const auto end = help.indexOf(QLatin1Char(' '), start);
         if (start >= 2 && end > start)
             help.replace(start, end - start, QStringLiteral("tcutil ") + m_command);
         out() << help;
         return false;
     }
-    const int n = positional().size();
+    const auto n = positional().size();
     if (n < minArgs || (maxArgs >= 0 && n > maxArgs))
         fail(ExitUsage,
              QStringLiteral("wrong number of arguments (see tcutil %1 --help)").arg(m_command));
@@ -139,7 +139,7 @@ void Invocation::applyHostState()
     }
     if ((m_shared & TypesOption) && isSet(kTypes)) {
         auto& tables = standin::typeTables();
-        if (!tables.loadTable(value(kTypes).toLocal8Bit().toStdString())) {
+        if (!tables.loadTable(value(kTypes).toUtf8().toStdString())) {
             const auto& e = tables.lastError();
             fail(ExitBadInput, QStringLiteral("%1:%2: %3")
                                    .arg(value(kTypes))

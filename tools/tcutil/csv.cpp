@@ -4,11 +4,11 @@
 #include "io.h"
 
 #include <tc/files/linereader.h>
+#include <tc/parsing/codepage_p.h>
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/dates.h>
 #include <tc/parsing/datetime.h>
 
-#include <QTextCodec>
 #include <QThread>
 
 #include <algorithm>
@@ -123,7 +123,7 @@ bool hasDigit(const QString& s)
 bool isGroupedNumber(QStringView s)
 {
     int i = 0;
-    const int n = s.size();
+    const int n = static_cast<int>(s.size());
     if (i < n && (s[i] == QLatin1Char('-') || s[i] == QLatin1Char('+'))) ++i;
     int lead = 0;
     while (i < n && isAsciiDigit(s[i]) && lead < 4)
@@ -249,7 +249,7 @@ void splitQuoted(const QString& line, QChar separator, QStringList& fields,
 {
     fields.clear();
     quoted.clear();
-    const int n = line.size();
+    const int n = static_cast<int>(line.size());
     int i = 0;
     for (;;) {
         QString field;
@@ -315,12 +315,12 @@ void appendNumber(QString& out, qint64 value)
     out += QLatin1String(buffer, static_cast<int>(ptr - buffer));
 }
 
-// The codec for --encoding: auto reads a byte-order mark, else valid UTF-8 in the first MiB,
-// else GBK. Null: the byte-order mark decides.
-QTextCodec* chooseCodec(const QString& encoding, QIODevice& device)
+// The code page for --encoding: auto reads a byte-order mark, else valid UTF-8 in the first MiB,
+// else GBK. Empty: the byte-order mark decides.
+QByteArray chooseCodec(const QString& encoding, QIODevice& device)
 {
-    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
-    QTextCodec* gbk = QTextCodec::codecForName("GBK");
+    const QByteArray utf8("UTF-8");
+    const QByteArray gbk("GBK");
     if (encoding == QLatin1String("utf-8")) return utf8;
     if (encoding == QLatin1String("gbk")) return gbk;
     // peek keeps what it reads for the reader; a pipe gives what it holds, so ask again while it
@@ -331,10 +331,8 @@ QTextCodec* chooseCodec(const QString& encoding, QIODevice& device)
         if (more.size() <= head.size()) break;
         head = more;
     }
-    if (QTextCodec::codecForUtfText(head, nullptr)) return nullptr;
-    QTextCodec::ConverterState state;
-    utf8->toUnicode(head.constData(), head.size(), &state);
-    return state.invalidChars == 0 ? utf8 : gbk;
+    if (utils::detail::startsWithByteOrderMark(head.constData(), head.size())) return QByteArray();
+    return utils::detail::isUtf8Prefix(head.constData(), head.size()) ? utf8 : gbk;
 }
 
 // A run of consecutive lines, read by the main thread and turned into output by one worker.
@@ -373,8 +371,8 @@ private:
     {
         // Qt's searches go through the text many characters at a time.
         m_quotes.clear();
-        for (int q = raw.indexOf(QLatin1Char('"')); q >= 0;
-             q = raw.indexOf(QLatin1Char('"'), q + 1))
+        for (int q = static_cast<int>(raw.indexOf(QLatin1Char('"'))); q >= 0;
+             q = static_cast<int>(raw.indexOf(QLatin1Char('"'), q + 1)))
             m_quotes.push_back(q);
         m_exponent = raw.contains(QLatin1Char('E'));
         m_replacement = raw.contains(QChar(QChar::ReplacementCharacter));
@@ -400,7 +398,7 @@ private:
         const int seconds = header ? 0 : TC::parserDate(m_fields.front());
         if (!header) checkDate(m_fields.front(), seconds, number);
         if (!startRow(header, seconds != -1, seconds, number)) return false;
-        const int first = m_fields.front().size();
+        const int first = static_cast<int>(m_fields.front().size());
         if (m_fields.size() > 1 && m_line.at(first) == QLatin1Char(',')) {
             // Cut at commas: the rest of the line after the first field is the rest of the row.
             m_chunk.append(m_line.constData() + first, m_line.size() - first);
@@ -469,12 +467,12 @@ private:
         // Pieces before a rewritten one are the same on both sides; delta is how much longer the
         // rewritten ones made the line.
         int delta = 0;
-        for (int e = base.indexOf(QLatin1Char('E')); e >= 0;) {
-            const int start = base.lastIndexOf(QLatin1Char(','), e) + 1;
-            int end = base.indexOf(QLatin1Char(','), e);
-            if (end < 0) end = base.size();
-            int clientEnd = m_line.indexOf(QLatin1Char(','), start + delta);
-            if (clientEnd < 0) clientEnd = m_line.size();
+        for (int e = static_cast<int>(base.indexOf(QLatin1Char('E'))); e >= 0;) {
+            const int start = static_cast<int>(base.lastIndexOf(QLatin1Char(','), e)) + 1;
+            int end = static_cast<int>(base.indexOf(QLatin1Char(','), e));
+            if (end < 0) end = static_cast<int>(base.size());
+            int clientEnd = static_cast<int>(m_line.indexOf(QLatin1Char(','), start + delta));
+            if (clientEnd < 0) clientEnd = static_cast<int>(m_line.size());
             const QStringView before = QStringView(base).mid(start, end - start);
             const QStringView after =
                 QStringView(m_line).mid(start + delta, clientEnd - start - delta);
@@ -491,7 +489,7 @@ private:
                 }
             }
             delta += static_cast<int>(after.size() - before.size());
-            e = end < base.size() ? base.indexOf(QLatin1Char('E'), end) : -1;
+            e = end < base.size() ? static_cast<int>(base.indexOf(QLatin1Char('E'), end)) : -1;
         }
     }
 
@@ -504,9 +502,10 @@ private:
         bool dropped = false;
         for (size_t q = 0; q < m_quotes.size(); q += 2) {
             const int open = m_quotes[q];
-            const int close = q + 1 < m_quotes.size() ? m_quotes[q + 1] : raw.size();
+            const int close =
+                q + 1 < m_quotes.size() ? m_quotes[q + 1] : static_cast<int>(raw.size());
             m_base.append(raw.constData() + from, open - from);
-            const int kept = m_base.size();
+            const int kept = static_cast<int>(m_base.size());
             for (int i = open; i < close; ++i)
                 if (raw[i] != QLatin1Char(',')) m_base += raw[i];
             if (!dropped && m_base.size() - kept < close - open &&
@@ -662,7 +661,7 @@ int runCsv(const QStringList& args)
         fail(ExitUsage, QStringLiteral("--encoding takes utf-8, gbk or auto"));
 
     Input input(inv.positional().front());
-    QTextCodec* codec = chooseCodec(encoding, input.device());
+    const QByteArray codec = chooseCodec(encoding, input.device());
     Output output(inv.isSet(QStringLiteral("out")) ? inv.value(QStringLiteral("out"))
                                                    : QStringLiteral("-"));
     TC::LineReader reader(&input.device(), false);
@@ -671,8 +670,9 @@ int runCsv(const QStringList& args)
     const qint64 rows =
         convert(reader, input, output, findings, inv.isSet(QStringLiteral("exact")));
 
-    findings.report(input.name(), codec ? QString::fromLatin1(codec->name())
-                                        : QStringLiteral("valid in the file's encoding"));
+    findings.report(input.name(), !codec.isEmpty()
+                                      ? QString::fromLatin1(codec)
+                                      : QStringLiteral("valid in the file's encoding"));
     if (rows == 0) fail(ExitBadInput, QStringLiteral("%1: no data row").arg(input.name()));
     if (inv.isSet(QStringLiteral("strict")) && findings.any())
         fail(ExitBadInput, QStringLiteral("%1: the client's reading differs from the text "

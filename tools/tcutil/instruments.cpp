@@ -74,7 +74,8 @@ int runSearch(const QStringList& args)
                                    TC::getDetailQsName(d)));
     const QList<TC::InstrumentMatch> found = TC::InstrumentSearch(list).find(text, 0);
     if (found.isEmpty()) fail(ExitBadInput, QStringLiteral("no instrument matches '%1'").arg(text));
-    const int shown = limit == 0 ? found.size() : std::min(found.size(), limit);
+    const int shown =
+        static_cast<int>(limit == 0 ? found.size() : std::min<qsizetype>(found.size(), limit));
     Table table{kRowColumns, {}};
     for (int i = 0; i < shown; ++i)
         table.rows.append(rowOf(*details[static_cast<size_t>(found[i].row)]));
@@ -168,7 +169,7 @@ int runInfo(const QStringList& args)
             if (r > 0) out() << '\n';
             for (int i = 0; i < table.columns.size(); ++i) {
                 const QVariant& v = table.rows[r][i];
-                QString text = v.type() == QVariant::Bool ? yesNo(v.toBool()) : v.toString();
+                QString text = v.userType() == QMetaType::Bool ? yesNo(v.toBool()) : v.toString();
                 if (v.isNull())
                     text = i == 2   ? QStringLiteral("(not in the instrument list)")
                            : i == 5 ? QStringLiteral("(not in the catalogue)")

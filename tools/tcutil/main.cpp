@@ -47,8 +47,11 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tcutil"));
+#if QT_VERSION_MAJOR < 6
+    // Qt 6's text streams write UTF-8 already.
     out().setCodec("UTF-8");
     err().setCodec("UTF-8");
+#endif
 
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
