@@ -74,7 +74,7 @@ bool QReadFile(const QString& path, QString& content, bool csv)
             parserCsvLine(line);
             content += line;
         } else if (csv && flags.quote) {
-            const int at = content.size();
+            const auto at = content.size();
             content.resize(at + length);
             content.resize(at + copyUnquoted(text, length, flags.firstQuote, content.data() + at,
                                              false, false));
