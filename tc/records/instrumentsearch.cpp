@@ -11,6 +11,10 @@
 #include <QTextCodec>
 #include <QtAlgorithms>
 
+#if defined(_MSC_VER) && !defined(__GNUC__)
+#include <xmmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -103,14 +107,19 @@ const char* skipCharacters(const char* s, const char* end, int count)
     return s;
 }
 
-int symbolOf(char c)
+// Asks for the cache line of p ahead of its use.
+inline void prefetch(const void* p)
 {
-    return c >= 'a' && c <= 'z' ? c - 'a' : c >= '0' && c <= '9' ? 26 + (c - '0') : -1;
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#elif defined(_MSC_VER)
+    _mm_prefetch(static_cast<const char*>(p), _MM_HINT_T0);
+#endif
 }
 
 } // namespace
 
-char16_t foldUnit(char16_t u)
+char16_t foldOtherUnit(char16_t u)
 {
     const char32_t folded = QChar::toCaseFolded(foldFullWidth(u));
     return QChar::requiresSurrogates(folded) ? u : static_cast<char16_t>(folded);
@@ -198,37 +207,33 @@ int Spelling::firstMatch(const Typed& t) const
 void appendSpelling(std::string& out, const std::string& every)
 {
     if (every.empty()) return;
-    out.reserve(out.size() + every.size());
-    size_t reading = out.size(); // where the current reading begins
+    // Each separator may close an empty reading, which becomes '?'.
+    const size_t at = out.size();
+    out.resize(at + 2 * every.size() + 1);
+    char* o = out.data() + at;
+    char* reading = o; // where the current reading begins
     bool valid = true;
     auto close = [&] {
-        if (valid && out.size() > reading) return;
-        out.resize(reading);
-        out += '?';
+        if (valid && o > reading) return;
+        o = reading;
+        *o++ = '?';
     };
     for (const char c : every) {
         if (c == ' ' || c == '/') {
             close();
-            out += c;
-            reading = out.size();
+            *o++ = c;
+            reading = o;
             valid = true;
         } else if (c >= 'a' && c <= 'z') {
-            out += c;
-        } else if (out.size() == reading && isAsciiAlnum(static_cast<unsigned char>(c))) {
-            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
+            *o++ = c;
+        } else if (o == reading && isAsciiAlnum(static_cast<unsigned char>(c))) {
+            *o++ = static_cast<char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
         } else {
             valid = false;
         }
     }
     close();
-}
-
-void PairFilter::add(char a, char b)
-{
-    const int sa = symbolOf(a), sb = symbolOf(b);
-    if (sa < 0 || sb < 0) return;
-    const uint32_t bit = (static_cast<uint32_t>(sa * 36 + sb) * 2654435761u) >> 25;
-    bits[bit / 64] |= uint64_t(1) << (bit % 64);
+    out.resize(static_cast<size_t>(o - out.data()));
 }
 
 PairFilter pairsOf(const Typed& t)
@@ -239,112 +244,55 @@ PairFilter pairsOf(const Typed& t)
     return f;
 }
 
-void Postings::Builder::reserve(size_t entries)
+void Postings::Builder::reserve(size_t entries, uint32_t ids)
 {
-    if (m_denseKeys)
-        m_dense.reserve(entries);
-    else
-        m_sparse.reserve(entries);
+    m_entries.resize(entries);
+    m_idStart.reserve(size_t(ids) + 1);
 }
 
-void Postings::Builder::beginRow(uint32_t row)
+void Postings::Builder::beginId(uint32_t id)
 {
-    while (m_rowStart.size() <= row)
-        m_rowStart.push_back(static_cast<uint32_t>(size()));
-    m_row = row;
+    while (m_idStart.size() <= id)
+        m_idStart.push_back(static_cast<uint32_t>(m_size));
+    m_id = id;
 }
 
-Postings Postings::Builder::finish(const std::vector<uint32_t>& rowOfId)
+Postings Postings::Builder::finish(const std::vector<uint64_t>& values)
 {
-    beginRow(static_cast<uint32_t>(rowOfId.size()));
-    return m_denseKeys ? finishDense(rowOfId) : finishSparse(rowOfId);
-}
+    const uint32_t ids = static_cast<uint32_t>(m_idStart.size());
+    m_idStart.push_back(static_cast<uint32_t>(m_size));
+    std::vector<uint32_t> order;
+    for (uint32_t k = 0; k < m_keys.size(); ++k)
+        if (m_keys[k].bytes) order.push_back(k);
+    if (!values.empty())
+        std::sort(order.begin(), order.end(),
+                  [&values](uint32_t a, uint32_t b) { return values[a] < values[b]; });
 
-template <typename Entry, typename KeyOf, typename IdOf>
-Postings Postings::encode(const std::vector<Entry>& entries, KeyOf keyOf, IdOf idOf)
-{
     Postings p;
-    p.m_bytes.resize(entries.size() * 5);
-    uint8_t* out = p.m_bytes.data();
-    for (size_t i = 0; i < entries.size();) {
-        const uint64_t key = keyOf(entries[i]);
-        p.m_keys.push_back(key);
-        p.m_starts.push_back(static_cast<uint32_t>(out - p.m_bytes.data()));
-        uint32_t previous = UINT32_MAX;
-        while (i < entries.size() && keyOf(entries[i]) == key) {
-            const uint32_t id = idOf(entries[i]);
-            unsigned flags = 0;
-            for (; i < entries.size() && keyOf(entries[i]) == key && idOf(entries[i]) == id; ++i)
-                flags |= static_cast<unsigned>(entries[i] & 3);
-            uint32_t v = (id - previous - 1) << 2 | flags;
-            previous = id;
+    p.m_keys.reserve(order.size());
+    p.m_starts.reserve(order.size() + 1);
+    uint32_t at = 0;
+    for (const uint32_t k : order) {
+        p.m_keys.push_back(values.empty() ? k : values[k]);
+        p.m_starts.push_back(at);
+        m_keys[k].at = at;
+        m_keys[k].last = UINT32_MAX;
+        at += m_keys[k].bytes;
+    }
+    p.m_starts.push_back(at);
+    p.m_bytes.resize(at);
+    uint8_t* const out = p.m_bytes.data();
+    for (uint32_t id = 0; id < ids; ++id) {
+        for (uint32_t i = m_idStart[id]; i < m_idStart[id + 1]; ++i) {
+            Key& k = m_keys[m_entries[i] >> 2];
+            uint32_t v = (id - k.last - 1) << 2 | (m_entries[i] & 3);
+            k.last = id;
             for (; v >= 0x80; v >>= 7)
-                *out++ = static_cast<uint8_t>(v | 0x80);
-            *out++ = static_cast<uint8_t>(v);
+                out[k.at++] = static_cast<uint8_t>(v | 0x80);
+            out[k.at++] = static_cast<uint8_t>(v);
         }
     }
-    p.m_starts.push_back(static_cast<uint32_t>(out - p.m_bytes.data()));
-    p.m_bytes.resize(static_cast<size_t>(out - p.m_bytes.data()));
-    p.m_bytes.shrink_to_fit();
-    p.m_keys.shrink_to_fit();
-    p.m_starts.shrink_to_fit();
-    return p;
-}
-
-Postings Postings::Builder::finishDense(const std::vector<uint32_t>& rowOfId)
-{
-    // Counts the entries of each key, then puts them in their keys' places with their ids,
-    // taking the rows in id order: each key's ids come out in order.
-    std::vector<uint32_t> next(m_denseKeys + 1, 0);
-    for (const uint32_t e : m_dense)
-        ++next[(e >> 2) + 1];
-    for (size_t k = 1; k < next.size(); ++k)
-        next[k] += next[k - 1];
-    std::vector<uint64_t> placed(m_dense.size());
-    for (uint32_t id = 0; id < rowOfId.size(); ++id) {
-        const uint32_t row = rowOfId[id];
-        for (uint32_t i = m_rowStart[row]; i < m_rowStart[row + 1]; ++i)
-            placed[next[m_dense[i] >> 2]++] =
-                uint64_t(m_dense[i] >> 2) << 30 | id << 2 | (m_dense[i] & 3);
-    }
-    m_dense = {};
-    return encode(
-        placed, [](uint64_t e) { return e >> 30; },
-        [](uint64_t e) { return static_cast<uint32_t>(e >> 2) & ((1u << 28) - 1); });
-}
-
-Postings Postings::Builder::finishSparse(const std::vector<uint32_t>& rowOfId)
-{
-    // The entries in id order, then a stable radix sort by key, which keeps each key's ids in
-    // order.
-    std::vector<uint64_t> sorted;
-    sorted.reserve(m_sparse.size());
-    uint64_t maxKey = 0;
-    for (uint32_t id = 0; id < rowOfId.size(); ++id) {
-        const uint32_t row = rowOfId[id];
-        for (uint32_t i = m_rowStart[row]; i < m_rowStart[row + 1]; ++i) {
-            const uint64_t e = m_sparse[i];
-            maxKey = std::max(maxKey, e >> 30);
-            sorted.push_back((e >> 30) << 30 | uint64_t(id) << 2 | (e & 3));
-        }
-    }
-    m_sparse.swap(sorted);
-    constexpr int kDigit = 11;
-    for (int shift = 30; shift == 30 || (maxKey >> (shift - 30)) != 0; shift += kDigit) {
-        std::array<size_t, (1 << kDigit) + 1> counts{};
-        for (const uint64_t e : m_sparse)
-            ++counts[((e >> shift) & ((1 << kDigit) - 1)) + 1];
-        for (size_t i = 1; i < counts.size(); ++i)
-            counts[i] += counts[i - 1];
-        for (const uint64_t e : m_sparse)
-            sorted[counts[(e >> shift) & ((1 << kDigit) - 1)]++] = e;
-        m_sparse.swap(sorted);
-    }
-    sorted = {};
-    const Postings p = encode(
-        m_sparse, [](uint64_t e) { return e >> 30; },
-        [](uint64_t e) { return static_cast<uint32_t>(e >> 2) & ((1u << 28) - 1); });
-    m_sparse = {};
+    *this = Builder();
     return p;
 }
 
@@ -486,7 +434,7 @@ struct search::Index
     int longestCode = 0;
     int longestMarket = 0;
 
-    // Folded codes one after another, by row. byCode sorts the ids by folded code; byMarketCode
+    // Folded codes one after another, by id. byCode sorts the ids by folded code; byMarketCode
     // by market (folded), then folded code, each market's ids from marketStart[m] on.
     std::u16string codeText;
     std::vector<uint32_t> codeStart; // n + 1
@@ -496,7 +444,7 @@ struct search::Index
     std::vector<uint32_t> marketStart;
     QHash<QString, std::vector<uint32_t>> products; // folded product code: its contracts' ids
 
-    std::string spellText;            // each name's spelling one after another
+    std::string spellText;            // each name's spelling one after another, by id
     std::vector<uint32_t> spellStart; // n + 1
     std::vector<PairFilter> filters;  // by id: read in id order by the pinyin passes
     Postings pinyin;                  // spelled prefixes of one to three letters
@@ -504,14 +452,12 @@ struct search::Index
 
     std::u16string_view code(uint32_t id) const
     {
-        const uint32_t row = rowOfId[id];
-        return std::u16string_view(codeText).substr(codeStart[row],
-                                                    codeStart[row + 1] - codeStart[row]);
+        return std::u16string_view(codeText).substr(codeStart[id],
+                                                    codeStart[id + 1] - codeStart[id]);
     }
     Spelling spelling(uint32_t id) const
     {
-        const uint32_t row = rowOfId[id];
-        return {spellText.data() + spellStart[row], spellText.data() + spellStart[row + 1]};
+        return {spellText.data() + spellStart[id], spellText.data() + spellStart[id + 1]};
     }
     const PairFilter& filter(uint32_t id) const { return filters[id]; }
     const QString& name(uint32_t id) const { return list.at(static_cast<int>(rowOfId[id])).name; }
@@ -554,87 +500,77 @@ std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n)
 
 // The readings of one name: the pinyin keys of its spellings of up to three letters from each
 // character, and its letter-pair filter.
-struct PrefixWalk
+class PrefixWalk
 {
-    struct Reading
-    {
-        const char* s;
-        int length;
-        bool natural;
-    };
-    std::vector<Reading> readings;
-    std::vector<int> firstReading; // per character, into readings; one more at the end
-    // The keys of one name, each once: an open-addressed table of (key + 1) << 2 | flags, and
-    // the list of their slots.
-    std::vector<uint32_t> table;
-    std::vector<uint32_t> used;
-
-    void add(uint32_t key, unsigned flags)
-    {
-        if (2 * used.size() >= table.size()) grow();
-        const uint32_t mask = static_cast<uint32_t>(table.size() - 1);
-        for (uint32_t at = (key * 2654435761u) >> 16 & mask;; at = (at + 1) & mask) {
-            if (table[at] == 0) {
-                table[at] = (key + 1) << 2 | flags;
-                used.push_back(at);
-                return;
-            }
-            if (table[at] >> 2 == key + 1) {
-                table[at] |= flags;
-                return;
-            }
-        }
-    }
-
-    void grow()
-    {
-        std::vector<uint32_t> entries;
-        for (const uint32_t at : used)
-            entries.push_back(table[at]);
-        table.assign(table.size() * 2, 0);
-        used.clear();
-        for (const uint32_t e : entries)
-            add((e >> 2) - 1, e & 3);
-    }
-
+public:
+    // Reads the readings of a spelling.
     void parse(const Spelling& s)
     {
-        readings.clear();
-        firstReading.clear();
+        m_readings.clear();
+        m_firstReading.clear();
+        m_typed.clear();
+        m_firstTyped.clear();
         bool natural = true;
-        firstReading.push_back(0);
+        m_firstReading.push_back(0);
+        m_firstTyped.push_back(0);
         for (const char* p = s.begin; p < s.end;) {
             const char* stop = p;
             while (stop < s.end && *stop != ' ' && *stop != '/')
                 ++stop;
-            if (*p != '?') readings.push_back({p, static_cast<int>(stop - p), natural});
+            const size_t length = static_cast<size_t>(stop - p);
+            if (*p != '?') {
+                m_readings.push_back({p, static_cast<int>(length), natural});
+                TypedReading t;
+                t.s0 = static_cast<uint32_t>(symbolOf(p[0]));
+                t.s1 = length >= 2 ? static_cast<uint32_t>(symbolOf(p[1])) : 0;
+                t.s2 = length >= 3 ? static_cast<uint32_t>(symbolOf(p[2])) : 0;
+                t.length = length >= 3 ? 3 : static_cast<int>(length);
+                t.natural = natural;
+                t.chunkOfTwo = length == 2 || isDigraph(p, length);
+                m_typed.push_back(t);
+                if (takesUe(p, length)) {
+                    t.s1 = static_cast<uint32_t>(symbolOf('u'));
+                    m_typed.push_back(t);
+                }
+            }
             natural = stop < s.end && *stop == ' ';
-            if (stop == s.end || *stop == ' ')
-                firstReading.push_back(static_cast<int>(readings.size()));
+            if (stop == s.end || *stop == ' ') {
+                m_firstReading.push_back(static_cast<int>(m_readings.size()));
+                m_firstTyped.push_back(static_cast<int>(m_typed.size()));
+            }
             p = stop + 1;
         }
     }
 
-    // Adds the keys of the spellings that go on from character u, after length letters whose
-    // key value (base 36) is value.
-    void from(size_t u, int length, uint32_t value, bool natural, unsigned startFlags)
+    // Adds the keys of the spellings from each character to the id begun in keys: one, two or
+    // three letters, which a character's reading, its initial or zh/ch/sh may end, the next
+    // character's reading going on.
+    void addKeys(Postings::Builder& keys) const
     {
-        static constexpr uint32_t kBase[] = {0, 36, 36 + 36 * 36};
-        for (int i = firstReading[u]; i < firstReading[u + 1]; ++i) {
-            const Reading& r = readings[static_cast<size_t>(i)];
-            const bool nat = natural && r.natural;
-            const unsigned flags = startFlags ? (nat ? kNatural | kStart : kStart) : 0;
-            const bool ue = takesUe(r.s, static_cast<size_t>(r.length));
-            const bool digraph = isDigraph(r.s, static_cast<size_t>(r.length));
-            for (int variant = 0; variant < (ue ? 2 : 1); ++variant) {
-                uint32_t v = value;
-                for (int k = 0; k < r.length && length + k < 3; ++k) {
-                    v = v * 36 + static_cast<uint32_t>(symbolOf(variant && k == 1 ? 'u' : r.s[k]));
-                    add(kBase[length + k] + v, flags);
-                    const int chunk = k + 1;
-                    const bool ends = chunk == 1 || chunk == r.length || (chunk == 2 && digraph);
-                    if (ends && length + chunk < 3 && u + 2 < firstReading.size())
-                        from(u + 1, length + chunk, v, nat, startFlags);
+        const size_t chars = m_firstTyped.size() - 1;
+        const TypedReading* const t = m_typed.data();
+        for (size_t u = 0; u < chars; ++u) {
+            auto flags = [u](bool natural) -> unsigned {
+                return u > 0 ? 0 : natural ? kNatural | kStart : kStart;
+            };
+            for (int i = m_firstTyped[u]; i < m_firstTyped[u + 1]; ++i) {
+                const TypedReading& r = t[i];
+                const unsigned own = flags(r.natural);
+                keys.add(r.s0, own);
+                if (r.length >= 2) keys.add(kTwo + r.s0 * 36 + r.s1, own);
+                if (r.length >= 3) keys.add(kThree + (r.s0 * 36 + r.s1) * 36 + r.s2, own);
+                if (u + 1 == chars) continue;
+                for (int j = m_firstTyped[u + 1]; j < m_firstTyped[u + 2]; ++j) {
+                    const TypedReading& q = t[j];
+                    const bool natural = r.natural && q.natural;
+                    const unsigned both = flags(natural);
+                    keys.add(kTwo + r.s0 * 36 + q.s0, both);
+                    if (q.length >= 2) keys.add(kThree + (r.s0 * 36 + q.s0) * 36 + q.s1, both);
+                    if (r.chunkOfTwo) keys.add(kThree + (r.s0 * 36 + r.s1) * 36 + q.s0, both);
+                    if (u + 2 == chars) continue;
+                    for (int k = m_firstTyped[u + 2]; k < m_firstTyped[u + 3]; ++k)
+                        keys.add(kThree + (r.s0 * 36 + q.s0) * 36 + t[k].s0,
+                                 flags(natural && t[k].natural));
                 }
             }
         }
@@ -645,9 +581,9 @@ struct PrefixWalk
     PairFilter filter() const
     {
         PairFilter f;
-        for (size_t u = 0; u + 1 < firstReading.size(); ++u) {
-            for (int i = firstReading[u]; i < firstReading[u + 1]; ++i) {
-                const Reading& r = readings[static_cast<size_t>(i)];
+        for (size_t u = 0; u + 1 < m_firstReading.size(); ++u) {
+            for (int i = m_firstReading[u]; i < m_firstReading[u + 1]; ++i) {
+                const Reading& r = m_readings[static_cast<size_t>(i)];
                 const size_t len = static_cast<size_t>(r.length);
                 for (size_t k = 0; k + 1 < len; ++k)
                     f.add(r.s[k], r.s[k + 1]);
@@ -655,9 +591,9 @@ struct PrefixWalk
                     f.add(r.s[0], 'u');
                     f.add('u', r.s[2]);
                 }
-                if (u + 2 >= firstReading.size()) continue;
-                for (int j = firstReading[u + 1]; j < firstReading[u + 2]; ++j) {
-                    const char head = readings[static_cast<size_t>(j)].s[0];
+                if (u + 2 >= m_firstReading.size()) continue;
+                for (int j = m_firstReading[u + 1]; j < m_firstReading[u + 2]; ++j) {
+                    const char head = m_readings[static_cast<size_t>(j)].s[0];
                     f.add(r.s[0], head);
                     f.add(r.s[len - 1], head);
                     if (isDigraph(r.s, len)) f.add('h', head);
@@ -667,22 +603,122 @@ struct PrefixWalk
         return f;
     }
 
-    void addAll(const Spelling& s, uint32_t row, Postings::Builder& builder)
+private:
+    // Pinyin keys of two and three letters begin after those of one and two (see pinyinKey).
+    static constexpr uint32_t kTwo = 36;
+    static constexpr uint32_t kThree = 36 + 36 * 36;
+
+    struct Reading
     {
-        parse(s);
-        // Up to about eight keys a character; a table mostly at most half full.
-        size_t size = 32;
-        while (size < 16 * firstReading.size())
-            size *= 2;
-        table.assign(size, 0);
-        used.clear();
-        for (size_t u = 0; u + 1 < firstReading.size(); ++u)
-            from(u, 0, 0, true, u == 0 ? kStart : 0);
-        builder.beginRow(row);
-        for (const uint32_t at : used)
-            builder.add((table[at] >> 2) - 1, table[at] & 3);
-    }
+        const char* s;
+        int length;
+        bool natural;
+    };
+    // A reading as typed: its first three letters as symbols (lve and nve also as lue and nue),
+    // and whether a chunk of input may end after two of them (the whole reading, zh/ch/sh).
+    struct TypedReading
+    {
+        uint32_t s0, s1, s2;
+        int length; // at most 3
+        bool natural;
+        bool chunkOfTwo;
+    };
+    std::vector<Reading> m_readings;
+    std::vector<int> m_firstReading; // per character, into m_readings; one more at the end
+    std::vector<TypedReading> m_typed;
+    std::vector<int> m_firstTyped; // per character, into m_typed; one more at the end
 };
+
+// Numbers the text keys as they come, for the postings builder: an open-addressed table of
+// key + 1 and its number.
+class TextKeys
+{
+public:
+    uint32_t of(uint64_t key, Postings::Builder& builder)
+    {
+        if (2 * values.size() >= m_slots.size()) grow();
+        const size_t mask = m_slots.size() - 1;
+        for (size_t at = slotOf(key) & mask;; at = (at + 1) & mask) {
+            Slot& slot = m_slots[at];
+            if (slot.key == key + 1) return slot.number;
+            if (slot.key == 0) {
+                slot = {key + 1, builder.addKey()};
+                values.push_back(key);
+                return slot.number;
+            }
+        }
+    }
+
+    std::vector<uint64_t> values; // the key of each number
+
+private:
+    struct Slot
+    {
+        uint64_t key;
+        uint32_t number;
+    };
+    static size_t slotOf(uint64_t key) { return (key * 0x9E3779B97F4A7C15u) >> 32; }
+    void grow()
+    {
+        const std::vector<Slot> old = std::exchange(m_slots, {});
+        m_slots.assign(std::max<size_t>(4096, 2 * old.size()), Slot{0, 0});
+        const size_t mask = m_slots.size() - 1;
+        for (const Slot& s : old) {
+            if (!s.key) continue;
+            size_t at = slotOf(s.key - 1) & mask;
+            while (m_slots[at].key)
+                at = (at + 1) & mask;
+            m_slots[at] = s;
+        }
+    }
+
+    std::vector<Slot> m_slots;
+};
+
+// The name in the local code page as QString::toLocal8Bit writes it, into out. UTF-8 without
+// surrogates, the usual case, is written here: no allocation for each name.
+void localBytes(const QString& s, bool utf8, std::string& out)
+{
+    if (utf8) {
+        out.resize(3 * static_cast<size_t>(s.size()));
+        char* o = out.data();
+        bool plain = true;
+        for (const QChar q : s) {
+            const char16_t u = q.unicode();
+            if (u < 0x80) {
+                *o++ = static_cast<char>(u);
+            } else if (u < 0x800) {
+                *o++ = static_cast<char>(0xC0 | u >> 6);
+                *o++ = static_cast<char>(0x80 | (u & 0x3F));
+            } else if (!q.isSurrogate()) {
+                *o++ = static_cast<char>(0xE0 | u >> 12);
+                *o++ = static_cast<char>(0x80 | (u >> 6 & 0x3F));
+                *o++ = static_cast<char>(0x80 | (u & 0x3F));
+            } else {
+                plain = false;
+                break;
+            }
+        }
+        if (plain) {
+            out.resize(static_cast<size_t>(o - out.data()));
+            return;
+        }
+    }
+    const QByteArray bytes = s.toLocal8Bit();
+    out.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+// Asks for the text of s ahead of its use, without reading s's data.
+void prefetchText(const QString& s)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const char* d = reinterpret_cast<const char*>(const_cast<QString&>(s).data_ptr());
+#else
+    const char* d = reinterpret_cast<const char*>(s.constData());
+#endif
+    prefetch(d);
+    prefetch(d + 64);
+}
 
 std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
 {
@@ -691,11 +727,8 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     x->n = static_cast<uint32_t>(std::min(list.size(), kMaxInstruments));
     const uint32_t n = x->n;
     x->rowOfId = tieOrder(list, n);
-    std::vector<uint32_t> idOfRow(n);
-    for (uint32_t id = 0; id < n; ++id)
-        idOfRow[x->rowOfId[id]] = id;
 
-    // Markets, folded and sorted, and the market of each row.
+    // Markets, folded and sorted, and the market of each id.
     QHash<QString, uint32_t> marketOf; // the market as given: its index, or UINT32_MAX for none
     for (uint32_t row = 0; row < n; ++row) {
         const QString& market = list.at(static_cast<int>(row)).market;
@@ -712,10 +745,15 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
         const auto at = std::lower_bound(x->markets.begin(), x->markets.end(), folded);
         it.value() = folded.isEmpty() ? UINT32_MAX : static_cast<uint32_t>(at - x->markets.begin());
     }
-    std::vector<uint32_t> marketOfRow(n);
+    std::vector<uint32_t> marketOfId(n);
+    std::vector<const CStockInfo*> infoOfId(n);
+    for (uint32_t id = 0; id < n; ++id)
+        infoOfId[id] = &list.at(static_cast<int>(x->rowOfId[id]));
 
-    // Rows in their own order, which keeps the instruments' memory in order.
+    // Ids in order: each key's ids come in order, and the spellings lie in the order the pinyin
+    // passes read them. The instruments lie in row order: those a few ids on are fetched ahead.
     QTextCodec* const codec = QTextCodec::codecForLocale();
+    const bool utf8 = codec->mibEnum() == 106;
     x->codeStart.reserve(n + 1);
     x->spellStart.reserve(n + 1);
     x->codeText.reserve(size_t(n) * 8);
@@ -725,56 +763,64 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     std::string nameBytes;
     std::u16string folded;
     Postings::Builder pinyin(kPinyinKeys), text;
-    pinyin.reserve(size_t(n) * 32);
-    text.reserve(size_t(n) * 12);
+    pinyin.reserve(size_t(n) * 36, n);
+    text.reserve(size_t(n) * 10, n);
+    TextKeys textKeys;
     PrefixWalk prefixes;
-    for (uint32_t row = 0; row < n; ++row) {
-        const CStockInfo& info = list.at(static_cast<int>(row));
+    constexpr uint32_t kAhead = 8;
+    for (uint32_t id = 0; id < n; ++id) {
+        if (id + 2 * kAhead < n) prefetch(infoOfId[id + 2 * kAhead]);
+        if (id + kAhead < n) {
+            const CStockInfo& ahead = *infoOfId[id + kAhead];
+            prefetchText(ahead.market);
+            prefetchText(ahead.code);
+            prefetchText(ahead.name);
+        }
+        const CStockInfo& info = *infoOfId[id];
         x->longestName = std::max(x->longestName, info.name.size());
         x->longestCode = std::max(x->longestCode, info.code.size());
         x->longestMarket = std::max(x->longestMarket, info.market.size());
-        marketOfRow[row] = marketOf.value(info.market);
+        marketOfId[id] = marketOf.value(info.market);
 
         x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
         appendFolded(x->codeText, info.code);
         const QString product = productOf(info.code);
         if (!product.isEmpty() && isFuturesMarket(info.market.toUtf8().toStdString()))
-            x->products[foldText(product)].push_back(idOfRow[row]);
+            x->products[foldText(product)].push_back(id);
 
         x->spellStart.push_back(static_cast<uint32_t>(x->spellText.size()));
-        const QByteArray local = info.name.toLocal8Bit();
-        nameBytes.assign(local.constData(), static_cast<size_t>(local.size()));
+        localBytes(info.name, utf8, nameBytes);
         KD::getPy(forms, nameBytes);
         if (forms.size() >= 3) appendSpelling(x->spellText, forms[2]);
-        const Spelling spelling{x->spellText.data() + x->spellStart[row],
+        const Spelling spelling{x->spellText.data() + x->spellStart[id],
                                 x->spellText.data() + x->spellText.size()};
-        prefixes.addAll(spelling, row, pinyin);
-        x->filters[idOfRow[row]] = prefixes.filter();
+        prefixes.parse(spelling);
+        pinyin.beginId(id);
+        prefixes.addKeys(pinyin);
+        x->filters[id] = prefixes.filter();
 
         // Every unit and pair at the start; inside, runs of ASCII letters and digits are left to
         // the pinyin postings, which find them.
         folded.clear();
         appendFolded(folded, info.name);
         const int first = unitIndex(info.name, 0, codec);
-        text.beginRow(row);
+        text.beginId(id);
         for (size_t i = 0; i < folded.size(); ++i) {
             const bool start = i <= static_cast<size_t>(first);
             const unsigned flags = start ? kStart : 0;
             const char16_t u = folded[i];
-            if (start || !isAsciiAlnum(u)) text.add(unitKey(u), flags);
+            if (start || !isAsciiAlnum(u)) text.add(textKeys.of(unitKey(u), text), flags);
             if (i + 1 < folded.size() &&
                 (start || !isAsciiAlnum(u) || !isAsciiAlnum(folded[i + 1])))
-                text.add(pairKey(u, folded[i + 1]), flags);
+                text.add(textKeys.of(pairKey(u, folded[i + 1]), text), flags);
         }
     }
     x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
     x->spellStart.push_back(static_cast<uint32_t>(x->spellText.size()));
     x->codeText.shrink_to_fit();
     x->spellText.shrink_to_fit();
-    x->pinyin = pinyin.finish(x->rowOfId);
-    x->text = text.finish(x->rowOfId);
-    for (auto& contracts : x->products)
-        std::sort(contracts.begin(), contracts.end());
+    x->pinyin = pinyin.finish();
+    x->text = text.finish(textKeys.values);
 
     // Codes, then codes by market: the same order bucketed by market.
     const Index& ix = *x;
@@ -792,14 +838,14 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
         x->byCode.push_back(c.second);
 
     x->marketStart.assign(x->markets.size() + 1, 0);
-    for (uint32_t row = 0; row < n; ++row)
-        if (marketOfRow[row] != UINT32_MAX) ++x->marketStart[marketOfRow[row] + 1];
+    for (uint32_t id = 0; id < n; ++id)
+        if (marketOfId[id] != UINT32_MAX) ++x->marketStart[marketOfId[id] + 1];
     for (size_t m = 1; m < x->marketStart.size(); ++m)
         x->marketStart[m] += x->marketStart[m - 1];
     x->byMarketCode.resize(x->marketStart.back());
     std::vector<uint32_t> next(x->marketStart.begin(), x->marketStart.end() - 1);
     for (const uint32_t id : x->byCode) {
-        const uint32_t m = marketOfRow[x->rowOfId[id]];
+        const uint32_t m = marketOfId[id];
         if (m != UINT32_MAX) x->byMarketCode[next[m]++] = id;
     }
     x->markets.shrink_to_fit();
