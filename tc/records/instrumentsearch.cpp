@@ -404,24 +404,53 @@ QString productOf(const QString& code)
 
 // Codes compare by their UTF-16 units; the first eight, packed into two numbers, decide most
 // comparisons.
-struct CodeOrder
+std::array<uint64_t, 2> codeWords(std::u16string_view s)
 {
-    uint64_t high = 0;
-    uint64_t low = 0;
+    std::array<uint64_t, 2> words{};
+    for (size_t i = 0; i < 8 && i < s.size(); ++i)
+        words[i / 4] |= uint64_t(s[i]) << (48 - 16 * (i % 4));
+    return words;
+}
 
-    explicit CodeOrder(std::u16string_view s)
-    {
-        for (size_t i = 0; i < 8; ++i) {
-            const uint64_t unit = i < s.size() ? s[i] : 0;
-            (i < 4 ? high : low) |= unit << (48 - 16 * (i % 4));
-        }
-    }
-    bool operator<(const CodeOrder& o) const
-    {
-        return high != o.high ? high < o.high : low < o.low;
-    }
-    bool operator==(const CodeOrder& o) const { return high == o.high && low == o.low; }
+// A value and the words it is ordered by, the first the most significant.
+template <size_t W> struct Keyed
+{
+    std::array<uint64_t, W> key;
+    uint32_t value;
 };
+
+// Sorts items by their keys, equal keys in the order given: a radix sort on bytes that passes
+// over the bytes that are the same in every key. Then calls order(first, last) on each run of
+// equal keys, for what the keys leave open.
+template <size_t W, typename Order> void sortByKey(std::vector<Keyed<W>>& items, Order order)
+{
+    if (items.empty()) return;
+    std::array<uint64_t, W> differ{};
+    for (const Keyed<W>& item : items)
+        for (size_t w = 0; w < W; ++w)
+            differ[w] |= item.key[w] ^ items[0].key[w];
+    std::vector<Keyed<W>> sorted(items.size());
+    for (size_t b = 0; b < 8 * W; ++b) { // the least significant byte first
+        const size_t w = W - 1 - b / 8;
+        const unsigned shift = 8 * (b % 8);
+        if (!((differ[w] >> shift) & 0xFF)) continue;
+        std::array<uint32_t, 257> next{};
+        for (const Keyed<W>& item : items)
+            ++next[((item.key[w] >> shift) & 0xFF) + 1];
+        for (size_t i = 1; i < next.size(); ++i)
+            next[i] += next[i - 1];
+        for (const Keyed<W>& item : items)
+            sorted[next[(item.key[w] >> shift) & 0xFF]++] = item;
+        items.swap(sorted);
+    }
+    for (auto first = items.begin(); first != items.end();) {
+        auto last = first + 1;
+        while (last != items.end() && last->key == first->key)
+            ++last;
+        if (last - first > 1) order(first, last);
+        first = last;
+    }
+}
 
 } // namespace
 
@@ -468,33 +497,36 @@ namespace {
 // The ids of rows in their order within a tier: market rank, name length, code, row.
 std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n)
 {
-    struct Tie
-    {
-        uint64_t rankAndLength; // market rank, then name length
-        CodeOrder code;
-        uint32_t row;
-    };
-    QHash<QString, int> ranks;
-    std::vector<Tie> ties;
-    ties.reserve(n);
+    QHash<QString, uint32_t> ranks;
+    std::vector<uint32_t> rankOfRow(n);
+    for (uint32_t row = 0; row < n; ++row) {
+        const QString& market = list.at(static_cast<int>(row)).market;
+        auto rank = ranks.find(market);
+        if (rank == ranks.end())
+            rank = ranks.insert(market, static_cast<uint32_t>(getMarketOrder(market)));
+        rankOfRow[row] = *rank;
+    }
+    // The ranks given, in order: their places make shorter keys.
+    std::vector<uint32_t> order(ranks.begin(), ranks.end());
+    std::sort(order.begin(), order.end());
+    std::vector<Keyed<3>> ties(n);
     for (uint32_t row = 0; row < n; ++row) {
         const CStockInfo& info = list.at(static_cast<int>(row));
-        auto rank = ranks.find(info.market);
-        if (rank == ranks.end()) rank = ranks.insert(info.market, getMarketOrder(info.market));
-        ties.push_back(
-            {uint64_t(static_cast<uint32_t>(*rank)) << 32 | static_cast<uint32_t>(info.name.size()),
-             CodeOrder(view(info.code)), row});
+        const uint64_t rank = static_cast<uint64_t>(
+            std::lower_bound(order.begin(), order.end(), rankOfRow[row]) - order.begin());
+        const std::array<uint64_t, 2> code = codeWords(view(info.code));
+        ties[row] = {{rank << 32 | static_cast<uint32_t>(info.name.size()), code[0], code[1]}, row};
     }
-    std::sort(ties.begin(), ties.end(), [&list](const Tie& a, const Tie& b) {
-        if (a.rankAndLength != b.rankAndLength) return a.rankAndLength < b.rankAndLength;
-        if (!(a.code == b.code)) return a.code < b.code;
-        const int c =
-            list.at(static_cast<int>(a.row)).code.compare(list.at(static_cast<int>(b.row)).code);
-        return c != 0 ? c < 0 : a.row < b.row;
+    sortByKey(ties, [&list](auto first, auto last) {
+        std::sort(first, last, [&list](const Keyed<3>& a, const Keyed<3>& b) {
+            const int c = list.at(static_cast<int>(a.value))
+                              .code.compare(list.at(static_cast<int>(b.value)).code);
+            return c != 0 ? c < 0 : a.value < b.value;
+        });
     });
     std::vector<uint32_t> rows(n);
     for (uint32_t id = 0; id < n; ++id)
-        rows[id] = ties[id].row;
+        rows[id] = ties[id].value;
     return rows;
 }
 
@@ -824,18 +856,18 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
 
     // Codes, then codes by market: the same order bucketed by market.
     const Index& ix = *x;
-    std::vector<std::pair<CodeOrder, uint32_t>> codes;
-    codes.reserve(n);
+    std::vector<Keyed<2>> codes(n);
     for (uint32_t id = 0; id < n; ++id)
-        codes.emplace_back(CodeOrder(ix.code(id)), id);
-    std::sort(codes.begin(), codes.end(), [&ix](const auto& a, const auto& b) {
-        if (!(a.first == b.first)) return a.first < b.first;
-        const int c = ix.code(a.second).compare(ix.code(b.second));
-        return c != 0 ? c < 0 : a.second < b.second;
+        codes[id] = {codeWords(ix.code(id)), id};
+    sortByKey(codes, [&ix](auto first, auto last) {
+        std::sort(first, last, [&ix](const Keyed<2>& a, const Keyed<2>& b) {
+            const int c = ix.code(a.value).compare(ix.code(b.value));
+            return c != 0 ? c < 0 : a.value < b.value;
+        });
     });
     x->byCode.reserve(n);
-    for (const auto& c : codes)
-        x->byCode.push_back(c.second);
+    for (const Keyed<2>& c : codes)
+        x->byCode.push_back(c.value);
 
     x->marketStart.assign(x->markets.size() + 1, 0);
     for (uint32_t id = 0; id < n; ++id)
