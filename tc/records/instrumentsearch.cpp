@@ -204,13 +204,9 @@ int Spelling::firstMatch(const Typed& t) const
     return -1;
 }
 
-void appendSpelling(std::string& out, const std::string& every)
+size_t writeSpelling(const std::string& every, char* out)
 {
-    if (every.empty()) return;
-    // Each separator may close an empty reading, which becomes '?'.
-    const size_t at = out.size();
-    out.resize(at + 2 * every.size() + 1);
-    char* o = out.data() + at;
+    char* o = out;
     char* reading = o; // where the current reading begins
     bool valid = true;
     auto close = [&] {
@@ -219,21 +215,21 @@ void appendSpelling(std::string& out, const std::string& every)
         *o++ = '?';
     };
     for (const char c : every) {
-        if (c == ' ' || c == '/') {
+        if (c >= 'a' && c <= 'z') {
+            *o++ = c;
+        } else if (c == ' ' || c == '/') {
             close();
             *o++ = c;
             reading = o;
             valid = true;
-        } else if (c >= 'a' && c <= 'z') {
-            *o++ = c;
         } else if (o == reading && isAsciiAlnum(static_cast<unsigned char>(c))) {
             *o++ = static_cast<char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
         } else {
             valid = false;
         }
     }
-    close();
-    out.resize(static_cast<size_t>(o - out.data()));
+    if (!every.empty()) close();
+    return static_cast<size_t>(o - out);
 }
 
 PairFilter pairsOf(const Typed& t)
@@ -535,23 +531,23 @@ std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n)
 class PrefixWalk
 {
 public:
-    // Reads the readings of a spelling.
+    // Reads the readings of a spelling and the pairs of letters typed spellings hold: within a
+    // reading, and from where a chunk of input may end in one character (initial, zh/ch/sh, whole
+    // reading) to the next one's head.
     void parse(const Spelling& s)
     {
-        m_readings.clear();
-        m_firstReading.clear();
         m_typed.clear();
-        m_firstTyped.clear();
+        m_chars.clear();
+        m_filter = PairFilter();
+        Character c;
+        c.firstTyped = 0;
         bool natural = true;
-        m_firstReading.push_back(0);
-        m_firstTyped.push_back(0);
         for (const char* p = s.begin; p < s.end;) {
             const char* stop = p;
             while (stop < s.end && *stop != ' ' && *stop != '/')
                 ++stop;
             const size_t length = static_cast<size_t>(stop - p);
             if (*p != '?') {
-                m_readings.push_back({p, static_cast<int>(length), natural});
                 TypedReading t;
                 t.s0 = static_cast<uint32_t>(symbolOf(p[0]));
                 t.s1 = length >= 2 ? static_cast<uint32_t>(symbolOf(p[1])) : 0;
@@ -560,79 +556,82 @@ public:
                 t.natural = natural;
                 t.chunkOfTwo = length == 2 || isDigraph(p, length);
                 m_typed.push_back(t);
+                c.heads |= uint64_t(1) << t.s0;
+                c.ends |= uint64_t(1) << symbolOf(p[length - 1]);
+                if (natural) c.naturalHead = static_cast<int>(t.s0);
+                if (isDigraph(p, length)) c.ends |= uint64_t(1) << symbolOf('h');
+                for (size_t k = 0; k + 1 < length; ++k)
+                    m_filter.add(p[k], p[k + 1]);
                 if (takesUe(p, length)) {
+                    m_filter.add(p[0], 'u');
+                    m_filter.add('u', p[2]);
                     t.s1 = static_cast<uint32_t>(symbolOf('u'));
                     m_typed.push_back(t);
                 }
             }
             natural = stop < s.end && *stop == ' ';
             if (stop == s.end || *stop == ' ') {
-                m_firstReading.push_back(static_cast<int>(m_readings.size()));
-                m_firstTyped.push_back(static_cast<int>(m_typed.size()));
+                c.lastTyped = static_cast<int>(m_typed.size());
+                m_chars.push_back(c);
+                c = Character();
+                c.firstTyped = static_cast<int>(m_typed.size());
             }
             p = stop + 1;
         }
+        for (size_t u = 0; u + 1 < m_chars.size(); ++u)
+            for (uint64_t from = m_chars[u].heads | m_chars[u].ends; from; from &= from - 1)
+                for (uint64_t to = m_chars[u + 1].heads; to; to &= to - 1)
+                    m_filter.addSymbols(lowest(from), lowest(to));
     }
+
+    const PairFilter& filter() const { return m_filter; }
 
     // Adds the keys of the spellings from each character to the id begun in keys: one, two or
     // three letters, which a character's reading, its initial or zh/ch/sh may end, the next
-    // character's reading going on.
+    // character's reading going on. Keys from the first character are flagged, natural where
+    // each character is read naturally.
     void addKeys(Postings::Builder& keys) const
     {
-        const size_t chars = m_firstTyped.size() - 1;
+        const size_t chars = m_chars.size();
         const TypedReading* const t = m_typed.data();
         for (size_t u = 0; u < chars; ++u) {
             auto flags = [u](bool natural) -> unsigned {
                 return u > 0 ? 0 : natural ? kNatural | kStart : kStart;
             };
-            for (int i = m_firstTyped[u]; i < m_firstTyped[u + 1]; ++i) {
+            const Character& c = m_chars[u];
+            const Character* const next = u + 1 < chars ? &m_chars[u + 1] : nullptr;
+            const Character* const after = u + 2 < chars ? &m_chars[u + 2] : nullptr;
+            for (int i = c.firstTyped; i < c.lastTyped; ++i) {
                 const TypedReading& r = t[i];
                 const unsigned own = flags(r.natural);
                 keys.add(r.s0, own);
                 if (r.length >= 2) keys.add(kTwo + r.s0 * 36 + r.s1, own);
                 if (r.length >= 3) keys.add(kThree + (r.s0 * 36 + r.s1) * 36 + r.s2, own);
-                if (u + 1 == chars) continue;
-                for (int j = m_firstTyped[u + 1]; j < m_firstTyped[u + 2]; ++j) {
-                    const TypedReading& q = t[j];
-                    const bool natural = r.natural && q.natural;
-                    const unsigned both = flags(natural);
-                    keys.add(kTwo + r.s0 * 36 + q.s0, both);
-                    if (q.length >= 2) keys.add(kThree + (r.s0 * 36 + q.s0) * 36 + q.s1, both);
-                    if (r.chunkOfTwo) keys.add(kThree + (r.s0 * 36 + r.s1) * 36 + q.s0, both);
-                    if (u + 2 == chars) continue;
-                    for (int k = m_firstTyped[u + 2]; k < m_firstTyped[u + 3]; ++k)
-                        keys.add(kThree + (r.s0 * 36 + q.s0) * 36 + t[k].s0,
-                                 flags(natural && t[k].natural));
+                if (!r.chunkOfTwo || !next) continue;
+                for (uint64_t q = next->heads; q; q &= q - 1)
+                    keys.add(kThree + (r.s0 * 36 + r.s1) * 36 + lowest(q),
+                             flags(r.natural && next->isNatural(lowest(q))));
+            }
+            if (!next) continue;
+            // After the initial: what the initial alone stands for is its head.
+            for (uint64_t h = c.heads; h; h &= h - 1) {
+                const uint32_t head = lowest(h);
+                const bool natural = c.isNatural(head);
+                for (uint64_t q = next->heads; q; q &= q - 1) {
+                    const uint32_t two = head * 36 + lowest(q);
+                    const bool both = natural && next->isNatural(lowest(q));
+                    keys.add(kTwo + two, flags(both));
+                    if (!after) continue;
+                    for (uint64_t a = after->heads; a; a &= a - 1)
+                        keys.add(kThree + two * 36 + lowest(a),
+                                 flags(both && after->isNatural(lowest(a))));
                 }
+                for (int j = next->firstTyped; j < next->lastTyped; ++j)
+                    if (t[j].length >= 2)
+                        keys.add(kThree + (head * 36 + t[j].s0) * 36 + t[j].s1,
+                                 flags(natural && t[j].natural));
             }
         }
-    }
-
-    // The pairs of letters typed spellings hold: within a reading, and from where a chunk of
-    // input may end in one character (initial, zh/ch/sh, whole reading) to the next one's head.
-    PairFilter filter() const
-    {
-        PairFilter f;
-        for (size_t u = 0; u + 1 < m_firstReading.size(); ++u) {
-            for (int i = m_firstReading[u]; i < m_firstReading[u + 1]; ++i) {
-                const Reading& r = m_readings[static_cast<size_t>(i)];
-                const size_t len = static_cast<size_t>(r.length);
-                for (size_t k = 0; k + 1 < len; ++k)
-                    f.add(r.s[k], r.s[k + 1]);
-                if (takesUe(r.s, len)) {
-                    f.add(r.s[0], 'u');
-                    f.add('u', r.s[2]);
-                }
-                if (u + 2 >= m_firstReading.size()) continue;
-                for (int j = m_firstReading[u + 1]; j < m_firstReading[u + 2]; ++j) {
-                    const char head = m_readings[static_cast<size_t>(j)].s[0];
-                    f.add(r.s[0], head);
-                    f.add(r.s[len - 1], head);
-                    if (isDigraph(r.s, len)) f.add('h', head);
-                }
-            }
-        }
-        return f;
     }
 
 private:
@@ -640,12 +639,11 @@ private:
     static constexpr uint32_t kTwo = 36;
     static constexpr uint32_t kThree = 36 + 36 * 36;
 
-    struct Reading
+    static uint32_t lowest(uint64_t symbols)
     {
-        const char* s;
-        int length;
-        bool natural;
-    };
+        return static_cast<uint32_t>(qCountTrailingZeroBits(quint64(symbols)));
+    }
+
     // A reading as typed: its first three letters as symbols (lve and nve also as lue and nue),
     // and whether a chunk of input may end after two of them (the whole reading, zh/ch/sh).
     struct TypedReading
@@ -655,10 +653,20 @@ private:
         bool natural;
         bool chunkOfTwo;
     };
-    std::vector<Reading> m_readings;
-    std::vector<int> m_firstReading; // per character, into m_readings; one more at the end
+    // One character: its readings as typed, the symbols they begin with (one bit each), those
+    // where a chunk of input may end (last letters, the h of zh/ch/sh), the natural one's head.
+    struct Character
+    {
+        int firstTyped = 0, lastTyped = 0;
+        uint64_t heads = 0;
+        uint64_t ends = 0;
+        int naturalHead = -1;
+
+        bool isNatural(uint32_t head) const { return static_cast<int>(head) == naturalHead; }
+    };
     std::vector<TypedReading> m_typed;
-    std::vector<int> m_firstTyped; // per character, into m_typed; one more at the end
+    std::vector<Character> m_chars;
+    PairFilter m_filter;
 };
 
 // Numbers the text keys as they come, for the postings builder: an open-addressed table of
@@ -792,7 +800,7 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     x->spellText.reserve(size_t(n) * 40);
     x->filters.resize(n);
     std::vector<std::string> forms;
-    std::string nameBytes;
+    std::string nameBytes, scratch;
     std::u16string folded;
     Postings::Builder pinyin(kPinyinKeys), text;
     pinyin.reserve(size_t(n) * 36, n);
@@ -823,7 +831,10 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
         x->spellStart.push_back(static_cast<uint32_t>(x->spellText.size()));
         localBytes(info.name, utf8, nameBytes);
         KD::getPy(forms, nameBytes);
-        if (forms.size() >= 3) appendSpelling(x->spellText, forms[2]);
+        if (forms.size() >= 3) {
+            if (scratch.size() < 2 * forms[2].size() + 1) scratch.resize(2 * forms[2].size() + 1);
+            x->spellText.append(scratch.data(), writeSpelling(forms[2], scratch.data()));
+        }
         const Spelling spelling{x->spellText.data() + x->spellStart[id],
                                 x->spellText.data() + x->spellText.size()};
         prefixes.parse(spelling);

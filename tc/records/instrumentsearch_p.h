@@ -65,9 +65,10 @@ struct Spelling
     int firstMatch(const Typed& t) const;
 };
 
-// Appends the spelling of KD::getPy's every-reading form ("Pu Fa Yin Hang/Xing/Heng") to out;
-// readings that are not a letter or digit and lower-case letters spell nothing.
-void appendSpelling(std::string& out, const std::string& everyReading);
+// Writes the spelling of KD::getPy's every-reading form ("Pu Fa Yin Hang/Xing/Heng") to out, which
+// has room for 2 * size + 1 chars (an empty reading becomes '?'), and returns its length; readings
+// that are not a letter or digit and lower-case letters spell nothing.
+size_t writeSpelling(const std::string& everyReading, char* out);
 
 // Whether a reading (lower-case) is lve or nve, which may be typed lue and nue.
 inline bool takesUe(const char* r, size_t len)
@@ -96,8 +97,11 @@ struct PairFilter
     void add(char a, char b)
     {
         const int sa = symbolOf(a), sb = symbolOf(b);
-        if (sa < 0 || sb < 0) return;
-        const uint32_t bit = (static_cast<uint32_t>(sa * 36 + sb) * 2654435761u) >> 25;
+        if (sa >= 0 && sb >= 0) addSymbols(static_cast<uint32_t>(sa), static_cast<uint32_t>(sb));
+    }
+    void addSymbols(uint32_t a, uint32_t b)
+    {
+        const uint32_t bit = ((a * 36 + b) * 2654435761u) >> 25;
         bits[bit / 64] |= uint64_t(1) << (bit % 64);
     }
     bool holds(const PairFilter& need) const
