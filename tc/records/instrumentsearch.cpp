@@ -107,8 +107,16 @@ const char* skipCharacters(const char* s, const char* end, int count)
     return s;
 }
 
+// GCC takes a function that only prefetches for one without effects, and drops calls to it that
+// it has not inlined yet: the prefetching functions are always inlined.
+#if defined(__GNUC__)
+#define TC_ALWAYS_INLINE [[gnu::always_inline]] inline
+#else
+#define TC_ALWAYS_INLINE inline
+#endif
+
 // Asks for the cache line of p ahead of its use.
-inline void prefetch(const void* p)
+TC_ALWAYS_INLINE void prefetch(const void* p)
 {
 #if defined(__GNUC__)
     __builtin_prefetch(p);
@@ -242,8 +250,18 @@ PairFilter pairsOf(const Typed& t)
 
 void Postings::Builder::reserve(size_t entries, uint32_t ids)
 {
-    m_entries.resize(entries);
+    if (entries > m_capacity) {
+        std::unique_ptr<uint32_t[]> more(new uint32_t[entries]); // written before it is read
+        std::copy(m_entries.get(), m_entries.get() + m_size, more.get());
+        m_entries = std::move(more);
+        m_capacity = entries;
+    }
     m_idStart.reserve(size_t(ids) + 1);
+}
+
+void Postings::Builder::grow()
+{
+    reserve(std::max<size_t>(64, 2 * m_capacity), 0);
 }
 
 void Postings::Builder::beginId(uint32_t id)
@@ -425,18 +443,24 @@ template <size_t W, typename Order> void sortByKey(std::vector<Keyed<W>>& items,
     for (const Keyed<W>& item : items)
         for (size_t w = 0; w < W; ++w)
             differ[w] |= item.key[w] ^ items[0].key[w];
+    // The bytes that differ, the least significant first, as word and shift, and how many
+    // items hold each value of each, counted in one pass.
+    std::vector<std::pair<size_t, unsigned>> digits;
+    for (size_t b = 0; b < 8 * W; ++b)
+        if ((differ[W - 1 - b / 8] >> (8 * (b % 8))) & 0xFF)
+            digits.emplace_back(W - 1 - b / 8, static_cast<unsigned>(8 * (b % 8)));
+    std::vector<std::array<uint32_t, 256>> next(digits.size());
+    for (const Keyed<W>& item : items)
+        for (size_t d = 0; d < digits.size(); ++d)
+            ++next[d][(item.key[digits[d].first] >> digits[d].second) & 0xFF];
     std::vector<Keyed<W>> sorted(items.size());
-    for (size_t b = 0; b < 8 * W; ++b) { // the least significant byte first
-        const size_t w = W - 1 - b / 8;
-        const unsigned shift = 8 * (b % 8);
-        if (!((differ[w] >> shift) & 0xFF)) continue;
-        std::array<uint32_t, 257> next{};
+    for (size_t d = 0; d < digits.size(); ++d) {
+        const auto [w, shift] = digits[d];
+        uint32_t at = 0;
+        for (uint32_t& count : next[d])
+            at += std::exchange(count, at);
         for (const Keyed<W>& item : items)
-            ++next[((item.key[w] >> shift) & 0xFF) + 1];
-        for (size_t i = 1; i < next.size(); ++i)
-            next[i] += next[i - 1];
-        for (const Keyed<W>& item : items)
-            sorted[next[(item.key[w] >> shift) & 0xFF]++] = item;
+            sorted[next[d][(item.key[w] >> shift) & 0xFF]++] = item;
         items.swap(sorted);
     }
     for (auto first = items.begin(); first != items.end();) {
@@ -490,26 +514,80 @@ struct search::Index
 
 namespace {
 
-// The ids of rows in their order within a tier: market rank, name length, code, row.
-std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n)
+// Asks for the text of s ahead of its use, without reading s's data.
+TC_ALWAYS_INLINE void prefetchText(const QString& s)
 {
-    QHash<QString, uint32_t> ranks;
-    std::vector<uint32_t> rankOfRow(n);
-    for (uint32_t row = 0; row < n; ++row) {
-        const QString& market = list.at(static_cast<int>(row)).market;
-        auto rank = ranks.find(market);
-        if (rank == ranks.end())
-            rank = ranks.insert(market, static_cast<uint32_t>(getMarketOrder(market)));
-        rankOfRow[row] = *rank;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const char* d = reinterpret_cast<const char*>(const_cast<QString&>(s).data_ptr());
+#else
+    const char* d = reinterpret_cast<const char*>(s.constData());
+#endif
+    prefetch(d);
+    prefetch(d + 64);
+}
+
+// In a loop over the instruments at(0) to at(n - 1), which lie apart in memory, asks for those
+// a few on ahead of their use: the record, then its texts.
+template <typename At> TC_ALWAYS_INLINE void fetchAhead(At at, uint32_t i, uint32_t n)
+{
+    constexpr uint32_t kAhead = 8;
+    if (i + 2 * kAhead < n) prefetch(at(i + 2 * kAhead));
+    if (i + kAhead < n) {
+        const CStockInfo& ahead = *at(i + kAhead);
+        prefetchText(ahead.market);
+        prefetchText(ahead.code);
+        prefetchText(ahead.name);
     }
-    // The ranks given, in order: their places make shorter keys.
-    std::vector<uint32_t> order(ranks.begin(), ranks.end());
+}
+
+// The markets of the rows: each different text once, and the one of each row.
+struct RowMarkets
+{
+    std::vector<QString> given;
+    std::vector<uint32_t> ofRow;
+};
+
+RowMarkets rowMarkets(const QList<CStockInfo>& list, uint32_t n)
+{
+    RowMarkets m;
+    m.ofRow.resize(n);
+    QHash<QString, uint32_t> index;
+    for (uint32_t row = 0; row < n; ++row) {
+        fetchAhead([&list](uint32_t i) { return &list.at(static_cast<int>(i)); }, row, n);
+        const QString& market = list.at(static_cast<int>(row)).market;
+        // Rows of a market often come together.
+        if (row > 0 && market == m.given[m.ofRow[row - 1]]) {
+            m.ofRow[row] = m.ofRow[row - 1];
+            continue;
+        }
+        auto it = index.find(market);
+        if (it == index.end()) {
+            it = index.insert(market, static_cast<uint32_t>(m.given.size()));
+            m.given.push_back(market);
+        }
+        m.ofRow[row] = *it;
+    }
+    return m;
+}
+
+// The ids of rows in their order within a tier: market rank, name length, code, row.
+std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n, const RowMarkets& markets)
+{
+    // The place of each market's rank among the ranks given, for shorter keys.
+    std::vector<uint32_t> ranks;
+    for (const QString& market : markets.given)
+        ranks.push_back(static_cast<uint32_t>(getMarketOrder(market)));
+    std::vector<uint32_t> order = ranks;
     std::sort(order.begin(), order.end());
+    for (uint32_t& rank : ranks)
+        rank = static_cast<uint32_t>(std::lower_bound(order.begin(), order.end(), rank) -
+                                     order.begin());
+
     std::vector<Keyed<3>> ties(n);
     for (uint32_t row = 0; row < n; ++row) {
+        fetchAhead([&list](uint32_t i) { return &list.at(static_cast<int>(i)); }, row, n);
         const CStockInfo& info = list.at(static_cast<int>(row));
-        const uint64_t rank = static_cast<uint64_t>(
-            std::lower_bound(order.begin(), order.end(), rankOfRow[row]) - order.begin());
+        const uint64_t rank = ranks[markets.ofRow[row]];
         const std::array<uint64_t, 2> code = codeWords(view(info.code));
         ties[row] = {{rank << 32 | static_cast<uint32_t>(info.name.size()), code[0], code[1]}, row};
     }
@@ -748,44 +826,32 @@ void localBytes(const QString& s, bool utf8, std::string& out)
     out.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-// Asks for the text of s ahead of its use, without reading s's data.
-void prefetchText(const QString& s)
-{
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    const char* d = reinterpret_cast<const char*>(const_cast<QString&>(s).data_ptr());
-#else
-    const char* d = reinterpret_cast<const char*>(s.constData());
-#endif
-    prefetch(d);
-    prefetch(d + 64);
-}
-
 std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
 {
     auto x = std::make_shared<Index>();
     x->list = list;
     x->n = static_cast<uint32_t>(std::min(list.size(), kMaxInstruments));
     const uint32_t n = x->n;
-    x->rowOfId = tieOrder(list, n);
+    const RowMarkets given = rowMarkets(list, n);
+    x->rowOfId = tieOrder(list, n, given);
 
     // Markets, folded and sorted, and the market of each id.
-    QHash<QString, uint32_t> marketOf; // the market as given: its index, or UINT32_MAX for none
-    for (uint32_t row = 0; row < n; ++row) {
-        const QString& market = list.at(static_cast<int>(row)).market;
-        if (!marketOf.contains(market)) {
-            marketOf.insert(market, 0);
-            const QString folded = foldText(market);
-            if (!folded.isEmpty()) x->markets.push_back(folded);
-        }
+    std::vector<uint32_t> foldedOf; // by market given: its index, or UINT32_MAX for none
+    for (const QString& market : given.given) {
+        const QString folded = foldText(market);
+        if (!folded.isEmpty()) x->markets.push_back(folded);
     }
     std::sort(x->markets.begin(), x->markets.end());
     x->markets.erase(std::unique(x->markets.begin(), x->markets.end()), x->markets.end());
-    for (auto it = marketOf.begin(); it != marketOf.end(); ++it) {
-        const QString folded = foldText(it.key());
+    for (const QString& market : given.given) {
+        const QString folded = foldText(market);
         const auto at = std::lower_bound(x->markets.begin(), x->markets.end(), folded);
-        it.value() = folded.isEmpty() ? UINT32_MAX : static_cast<uint32_t>(at - x->markets.begin());
+        foldedOf.push_back(folded.isEmpty() ? UINT32_MAX
+                                            : static_cast<uint32_t>(at - x->markets.begin()));
     }
     std::vector<uint32_t> marketOfId(n);
+    for (uint32_t id = 0; id < n; ++id)
+        marketOfId[id] = foldedOf[given.ofRow[x->rowOfId[id]]];
     std::vector<const CStockInfo*> infoOfId(n);
     for (uint32_t id = 0; id < n; ++id)
         infoOfId[id] = &list.at(static_cast<int>(x->rowOfId[id]));
@@ -807,20 +873,12 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     text.reserve(size_t(n) * 10, n);
     TextKeys textKeys;
     PrefixWalk prefixes;
-    constexpr uint32_t kAhead = 8;
     for (uint32_t id = 0; id < n; ++id) {
-        if (id + 2 * kAhead < n) prefetch(infoOfId[id + 2 * kAhead]);
-        if (id + kAhead < n) {
-            const CStockInfo& ahead = *infoOfId[id + kAhead];
-            prefetchText(ahead.market);
-            prefetchText(ahead.code);
-            prefetchText(ahead.name);
-        }
+        fetchAhead([&infoOfId](uint32_t i) { return infoOfId[i]; }, id, n);
         const CStockInfo& info = *infoOfId[id];
         x->longestName = std::max(x->longestName, info.name.size());
         x->longestCode = std::max(x->longestCode, info.code.size());
         x->longestMarket = std::max(x->longestMarket, info.market.size());
-        marketOfId[id] = marketOf.value(info.market);
 
         x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
         appendFolded(x->codeText, info.code);

@@ -4,10 +4,12 @@
 // matcher, the letter-pair filter and compressed postings.
 
 #include <QString>
+#include <QtAlgorithms>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -140,11 +142,12 @@ public:
                 m_entries[k.at] |= flags;
                 return;
             }
-            const uint32_t v = (m_id - k.last - 1) << 2;
-            k.bytes += 1 + (v >= 1u << 7) + (v >= 1u << 14) + (v >= 1u << 21) + (v >= 1u << 28);
+            // The gap and the flags take 7 bits a byte.
+            const uint32_t bits = 32 - qCountLeadingZeroBits(quint32((m_id - k.last - 1) << 2 | 1));
+            k.bytes += (bits + 6) / 7;
             k.last = m_id;
             k.at = static_cast<uint32_t>(m_size);
-            if (m_size == m_entries.size()) m_entries.resize(std::max<size_t>(64, 2 * m_size));
+            if (m_size == m_capacity) grow();
             m_entries[m_size++] = key << 2 | flags;
         }
         // The postings of the keys numbered, each number standing for values[number], or for
@@ -158,9 +161,12 @@ public:
             uint32_t at = 0;            // where its last entry is; in finish, its next byte
             uint32_t bytes = 0;         // the bytes of its gaps
         };
+        void grow();
+
         std::vector<Key> m_keys;
-        std::vector<uint32_t> m_entries; // key << 2 | flags, id by id
+        std::unique_ptr<uint32_t[]> m_entries; // key << 2 | flags, id by id
         size_t m_size = 0;
+        size_t m_capacity = 0;
         std::vector<uint32_t> m_idStart; // per id, where its entries begin
         uint32_t m_id = UINT32_MAX;
     };
