@@ -212,34 +212,6 @@ int Spelling::firstMatch(const Typed& t) const
     return -1;
 }
 
-size_t writeSpelling(const std::string& every, char* out)
-{
-    char* o = out;
-    char* reading = o; // where the current reading begins
-    bool valid = true;
-    auto close = [&] {
-        if (valid && o > reading) return;
-        o = reading;
-        *o++ = '?';
-    };
-    for (const char c : every) {
-        if (c >= 'a' && c <= 'z') {
-            *o++ = c;
-        } else if (c == ' ' || c == '/') {
-            close();
-            *o++ = c;
-            reading = o;
-            valid = true;
-        } else if (o == reading && isAsciiAlnum(static_cast<unsigned char>(c))) {
-            *o++ = static_cast<char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
-        } else {
-            valid = false;
-        }
-    }
-    if (!every.empty()) close();
-    return static_cast<size_t>(o - out);
-}
-
 PairFilter pairsOf(const Typed& t)
 {
     PairFilter f;
@@ -609,57 +581,61 @@ std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n, const 
 class PrefixWalk
 {
 public:
-    // Reads the readings of a spelling and the pairs of letters typed spellings hold: within a
-    // reading, and from where a chunk of input may end in one character (initial, zh/ch/sh, whole
-    // reading) to the next one's head.
-    void parse(const Spelling& s)
+    // Writes the spelling (see Spelling) of KD::getPy's every-reading form ("Pu Fa Yin
+    // Hang/Xing/Heng") to out, which has room for 2 * size + 1 chars; a reading that is not a
+    // letter or digit and lower-case letters becomes '?'. Reads its readings and the pairs of
+    // letters typed spellings hold: within a reading, and from where a chunk of input may end in
+    // one character (initial, zh/ch/sh, whole reading) to the next one's head. Returns the
+    // spelling's length.
+    size_t read(const std::string& every, char* out)
     {
         m_typed.clear();
         m_chars.clear();
         m_filter = PairFilter();
         Character c;
-        c.firstTyped = 0;
-        bool natural = true;
-        for (const char* p = s.begin; p < s.end;) {
-            const char* stop = p;
-            while (stop < s.end && *stop != ' ' && *stop != '/')
-                ++stop;
-            const size_t length = static_cast<size_t>(stop - p);
-            if (*p != '?') {
-                TypedReading t;
-                t.s0 = static_cast<uint32_t>(symbolOf(p[0]));
-                t.s1 = length >= 2 ? static_cast<uint32_t>(symbolOf(p[1])) : 0;
-                t.s2 = length >= 3 ? static_cast<uint32_t>(symbolOf(p[2])) : 0;
-                t.length = length >= 3 ? 3 : static_cast<int>(length);
-                t.natural = natural;
-                t.chunkOfTwo = length == 2 || isDigraph(p, length);
-                m_typed.push_back(t);
-                c.heads |= uint64_t(1) << t.s0;
-                c.ends |= uint64_t(1) << symbolOf(p[length - 1]);
-                if (natural) c.naturalHead = static_cast<int>(t.s0);
-                if (isDigraph(p, length)) c.ends |= uint64_t(1) << symbolOf('h');
-                for (size_t k = 0; k + 1 < length; ++k)
-                    m_filter.add(p[k], p[k + 1]);
-                if (takesUe(p, length)) {
-                    m_filter.add(p[0], 'u');
-                    m_filter.add('u', p[2]);
-                    t.s1 = static_cast<uint32_t>(symbolOf('u'));
-                    m_typed.push_back(t);
-                }
+        char* o = out;
+        char* reading = o; // where the current reading begins
+        bool valid = true;
+        bool natural = true; // the first reading of a character
+        auto close = [&] {
+            if (valid && o > reading) {
+                addReading(reading, static_cast<size_t>(o - reading), natural, c);
+                return;
             }
-            natural = stop < s.end && *stop == ' ';
-            if (stop == s.end || *stop == ' ') {
-                c.lastTyped = static_cast<int>(m_typed.size());
-                m_chars.push_back(c);
-                c = Character();
-                c.firstTyped = static_cast<int>(m_typed.size());
+            o = reading;
+            *o++ = '?';
+        };
+        auto nextCharacter = [&] {
+            c.lastTyped = static_cast<int>(m_typed.size());
+            m_chars.push_back(c);
+            c = Character();
+            c.firstTyped = static_cast<int>(m_typed.size());
+        };
+        for (const char ch : every) {
+            if (ch >= 'a' && ch <= 'z') {
+                *o++ = ch;
+            } else if (ch == ' ' || ch == '/') {
+                close();
+                *o++ = ch;
+                reading = o;
+                valid = true;
+                natural = ch == ' ';
+                if (natural) nextCharacter();
+            } else if (o == reading && isAsciiAlnum(static_cast<unsigned char>(ch))) {
+                *o++ = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch | 0x20 : ch);
+            } else {
+                valid = false;
             }
-            p = stop + 1;
+        }
+        if (!every.empty()) {
+            close();
+            nextCharacter();
         }
         for (size_t u = 0; u + 1 < m_chars.size(); ++u)
             for (uint64_t from = m_chars[u].heads | m_chars[u].ends; from; from &= from - 1)
                 for (uint64_t to = m_chars[u + 1].heads; to; to &= to - 1)
                     m_filter.addSymbols(lowest(from), lowest(to));
+        return static_cast<size_t>(o - out);
     }
 
     const PairFilter& filter() const { return m_filter; }
@@ -713,6 +689,33 @@ public:
     }
 
 private:
+    struct Character;
+
+    // Takes a reading of the character c: lower-case letters after a letter or digit.
+    void addReading(const char* p, size_t length, bool natural, Character& c)
+    {
+        TypedReading t;
+        t.s0 = static_cast<uint32_t>(symbolOf(p[0]));
+        t.s1 = length >= 2 ? static_cast<uint32_t>(symbolOf(p[1])) : 0;
+        t.s2 = length >= 3 ? static_cast<uint32_t>(symbolOf(p[2])) : 0;
+        t.length = length >= 3 ? 3 : static_cast<int>(length);
+        t.natural = natural;
+        t.chunkOfTwo = length == 2 || isDigraph(p, length);
+        m_typed.push_back(t);
+        c.heads |= uint64_t(1) << t.s0;
+        c.ends |= uint64_t(1) << symbolOf(p[length - 1]);
+        if (natural) c.naturalHead = static_cast<int>(t.s0);
+        if (isDigraph(p, length)) c.ends |= uint64_t(1) << symbolOf('h');
+        for (size_t k = 0; k + 1 < length; ++k)
+            m_filter.add(p[k], p[k + 1]);
+        if (takesUe(p, length)) {
+            m_filter.add(p[0], 'u');
+            m_filter.add('u', p[2]);
+            t.s1 = static_cast<uint32_t>(symbolOf('u'));
+            m_typed.push_back(t);
+        }
+    }
+
     // Pinyin keys of two and three letters begin after those of one and two (see pinyinKey).
     static constexpr uint32_t kTwo = 36;
     static constexpr uint32_t kThree = 36 + 36 * 36;
@@ -889,13 +892,11 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
         x->spellStart.push_back(static_cast<uint32_t>(x->spellText.size()));
         localBytes(info.name, utf8, nameBytes);
         KD::getPy(forms, nameBytes);
-        if (forms.size() >= 3) {
-            if (scratch.size() < 2 * forms[2].size() + 1) scratch.resize(2 * forms[2].size() + 1);
-            x->spellText.append(scratch.data(), writeSpelling(forms[2], scratch.data()));
-        }
-        const Spelling spelling{x->spellText.data() + x->spellStart[id],
-                                x->spellText.data() + x->spellText.size()};
-        prefixes.parse(spelling);
+        // An empty reading is written '?': each separator may add a letter.
+        static const std::string none;
+        const std::string& every = forms.size() >= 3 ? forms[2] : none;
+        if (scratch.size() < 2 * every.size() + 1) scratch.resize(2 * every.size() + 1);
+        x->spellText.append(scratch.data(), prefixes.read(every, scratch.data()));
         pinyin.beginId(id);
         prefixes.addKeys(pinyin);
         x->filters[id] = prefixes.filter();

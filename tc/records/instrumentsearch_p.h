@@ -67,11 +67,6 @@ struct Spelling
     int firstMatch(const Typed& t) const;
 };
 
-// Writes the spelling of KD::getPy's every-reading form ("Pu Fa Yin Hang/Xing/Heng") to out, which
-// has room for 2 * size + 1 chars (an empty reading becomes '?'), and returns its length; readings
-// that are not a letter or digit and lower-case letters spell nothing.
-size_t writeSpelling(const std::string& everyReading, char* out);
-
 // Whether a reading (lower-case) is lve or nve, which may be typed lue and nue.
 inline bool takesUe(const char* r, size_t len)
 {
