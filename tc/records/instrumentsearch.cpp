@@ -399,20 +399,22 @@ std::array<uint64_t, 2> codeWords(std::u16string_view s)
 }
 
 // A value and the words it is ordered by, the first the most significant.
-template <size_t W> struct Keyed
+struct Keyed
 {
-    std::array<uint64_t, W> key;
+    std::array<uint64_t, 3> key;
     uint32_t value;
 };
 
 // Sorts items by their keys, equal keys in the order given: a radix sort on bytes that passes
-// over the bytes that are the same in every key. Then calls order(first, last) on each run of
-// equal keys, for what the keys leave open.
-template <size_t W, typename Order> void sortByKey(std::vector<Keyed<W>>& items, Order order)
+// over the bytes that are the same in every key, through scratch. Then calls order(first, last)
+// on each run of equal keys, for what the keys leave open.
+template <typename Order>
+void sortByKey(std::vector<Keyed>& items, std::vector<Keyed>& scratch, Order order)
 {
     if (items.empty()) return;
+    constexpr size_t W = std::tuple_size_v<decltype(Keyed::key)>;
     std::array<uint64_t, W> differ{};
-    for (const Keyed<W>& item : items)
+    for (const Keyed& item : items)
         for (size_t w = 0; w < W; ++w)
             differ[w] |= item.key[w] ^ items[0].key[w];
     // The bytes that differ, the least significant first, as word and shift, and how many
@@ -422,18 +424,18 @@ template <size_t W, typename Order> void sortByKey(std::vector<Keyed<W>>& items,
         if ((differ[W - 1 - b / 8] >> (8 * (b % 8))) & 0xFF)
             digits.emplace_back(W - 1 - b / 8, static_cast<unsigned>(8 * (b % 8)));
     std::vector<std::array<uint32_t, 256>> next(digits.size());
-    for (const Keyed<W>& item : items)
+    for (const Keyed& item : items)
         for (size_t d = 0; d < digits.size(); ++d)
             ++next[d][(item.key[digits[d].first] >> digits[d].second) & 0xFF];
-    std::vector<Keyed<W>> sorted(items.size());
+    scratch.resize(items.size());
     for (size_t d = 0; d < digits.size(); ++d) {
         const auto [w, shift] = digits[d];
         uint32_t at = 0;
         for (uint32_t& count : next[d])
             at += std::exchange(count, at);
-        for (const Keyed<W>& item : items)
-            sorted[next[d][(item.key[w] >> shift) & 0xFF]++] = item;
-        items.swap(sorted);
+        for (const Keyed& item : items)
+            scratch[next[d][(item.key[w] >> shift) & 0xFF]++] = item;
+        items.swap(scratch);
     }
     for (auto first = items.begin(); first != items.end();) {
         auto last = first + 1;
@@ -542,8 +544,10 @@ RowMarkets rowMarkets(const QList<CStockInfo>& list, uint32_t n)
     return m;
 }
 
-// The ids of rows in their order within a tier: market rank, name length, code, row.
-std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n, const RowMarkets& markets)
+// The ids of rows in their order within a tier: market rank, name length, code, row. The sort
+// goes through keyed and scratch, left for the caller to use again.
+std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n, const RowMarkets& markets,
+                               std::vector<Keyed>& ties, std::vector<Keyed>& scratch)
 {
     // The place of each market's rank among the ranks given, for shorter keys.
     std::vector<uint32_t> ranks;
@@ -555,7 +559,7 @@ std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n, const 
         rank = static_cast<uint32_t>(std::lower_bound(order.begin(), order.end(), rank) -
                                      order.begin());
 
-    std::vector<Keyed<3>> ties(n);
+    ties.resize(n);
     for (uint32_t row = 0; row < n; ++row) {
         fetchAhead([&list](uint32_t i) { return &list.at(static_cast<int>(i)); }, row, n);
         const CStockInfo& info = list.at(static_cast<int>(row));
@@ -563,8 +567,8 @@ std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n, const 
         const std::array<uint64_t, 2> code = codeWords(view(info.code));
         ties[row] = {{rank << 32 | static_cast<uint32_t>(info.name.size()), code[0], code[1]}, row};
     }
-    sortByKey(ties, [&list](auto first, auto last) {
-        std::sort(first, last, [&list](const Keyed<3>& a, const Keyed<3>& b) {
+    sortByKey(ties, scratch, [&list](auto first, auto last) {
+        std::sort(first, last, [&list](const Keyed& a, const Keyed& b) {
             const int c = list.at(static_cast<int>(a.value))
                               .code.compare(list.at(static_cast<int>(b.value)).code);
             return c != 0 ? c < 0 : a.value < b.value;
@@ -836,7 +840,8 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     x->n = static_cast<uint32_t>(std::min(list.size(), kMaxInstruments));
     const uint32_t n = x->n;
     const RowMarkets given = rowMarkets(list, n);
-    x->rowOfId = tieOrder(list, n, given);
+    std::vector<Keyed> keyed, sortScratch;
+    x->rowOfId = tieOrder(list, n, given, keyed, sortScratch);
 
     // Markets, folded and sorted, and the market of each id.
     std::vector<uint32_t> foldedOf; // by market given: its index, or UINT32_MAX for none
@@ -926,17 +931,19 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
 
     // Codes, then codes by market: the same order bucketed by market.
     const Index& ix = *x;
-    std::vector<Keyed<2>> codes(n);
-    for (uint32_t id = 0; id < n; ++id)
-        codes[id] = {codeWords(ix.code(id)), id};
-    sortByKey(codes, [&ix](auto first, auto last) {
-        std::sort(first, last, [&ix](const Keyed<2>& a, const Keyed<2>& b) {
+    std::vector<Keyed>& codes = keyed;
+    for (uint32_t id = 0; id < n; ++id) {
+        const std::array<uint64_t, 2> code = codeWords(ix.code(id));
+        codes[id] = {{0, code[0], code[1]}, id};
+    }
+    sortByKey(codes, sortScratch, [&ix](auto first, auto last) {
+        std::sort(first, last, [&ix](const Keyed& a, const Keyed& b) {
             const int c = ix.code(a.value).compare(ix.code(b.value));
             return c != 0 ? c < 0 : a.value < b.value;
         });
     });
     x->byCode.reserve(n);
-    for (const Keyed<2>& c : codes)
+    for (const Keyed& c : codes)
         x->byCode.push_back(c.value);
 
     x->marketStart.assign(x->markets.size() + 1, 0);
