@@ -182,13 +182,14 @@ bool unitsOfUtf8(const std::string& text, std::vector<Unit>& units)
     return true;
 }
 
-std::vector<Unit> unitsOf(const std::string& text)
+// The units of a text, in a buffer of the calling thread that keeps its room from call to call.
+std::vector<Unit>& unitsOf(const std::string& text)
 {
-    std::vector<Unit> units;
-    units.reserve(text.size());
+    thread_local std::vector<Unit> units;
+    units.clear();
     if (isUtf8Local() && unitsOfUtf8(text, units)) return units;
     units.clear();
-    forEachCodePoint(fromLocal8Bit(text), [&units](char32_t c) {
+    forEachCodePoint(fromLocal8Bit(text), [](char32_t c) {
         addUnit(units, c);
         return true;
     });
@@ -466,7 +467,7 @@ bool readTyped(const std::string& input, Typed& t)
 
 void getPy(std::vector<std::string>& pyList, const std::string& text)
 {
-    std::vector<Unit> units = unitsOf(text);
+    std::vector<Unit>& units = unitsOf(text);
     applyPhrases(units);
 
     // The forms are written in place, each made to its exact length first: a fresh list holds no
