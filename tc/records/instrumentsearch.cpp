@@ -231,6 +231,16 @@ void Postings::Builder::reserve(size_t entries, uint32_t ids)
     m_idStart.reserve(size_t(ids) + 1);
 }
 
+void Postings::Builder::addFlags(uint32_t key, unsigned flags)
+{
+    for (size_t i = m_idStart.back(); i < m_size; ++i) {
+        if (m_entries[i] >> 2 == key) {
+            m_entries[i] |= flags;
+            return;
+        }
+    }
+}
+
 void Postings::Builder::grow()
 {
     reserve(std::max<size_t>(64, 2 * m_capacity), 0);
@@ -261,9 +271,8 @@ Postings Postings::Builder::finish(const std::vector<uint64_t>& values)
     for (const uint32_t k : order) {
         p.m_keys.push_back(values.empty() ? k : values[k]);
         p.m_starts.push_back(at);
-        m_keys[k].at = at;
         m_keys[k].last = UINT32_MAX;
-        at += m_keys[k].bytes;
+        at += std::exchange(m_keys[k].bytes, at);
     }
     p.m_starts.push_back(at);
     p.m_bytes.resize(at);
@@ -274,8 +283,8 @@ Postings Postings::Builder::finish(const std::vector<uint64_t>& values)
             uint32_t v = (id - k.last - 1) << 2 | (m_entries[i] & 3);
             k.last = id;
             for (; v >= 0x80; v >>= 7)
-                out[k.at++] = static_cast<uint8_t>(v | 0x80);
-            out[k.at++] = static_cast<uint8_t>(v);
+                out[k.bytes++] = static_cast<uint8_t>(v | 0x80);
+            out[k.bytes++] = static_cast<uint8_t>(v);
         }
     }
     *this = Builder();

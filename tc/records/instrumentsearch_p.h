@@ -134,14 +134,13 @@ public:
         {
             Key& k = m_keys[key];
             if (k.last == m_id) {
-                m_entries[k.at] |= flags;
+                if (flags) addFlags(key, flags);
                 return;
             }
             // The gap and the flags take 7 bits a byte.
             const uint32_t bits = 32 - qCountLeadingZeroBits(quint32((m_id - k.last - 1) << 2 | 1));
             k.bytes += (bits + 6) / 7;
             k.last = m_id;
-            k.at = static_cast<uint32_t>(m_size);
             if (m_size == m_capacity) grow();
             m_entries[m_size++] = key << 2 | flags;
         }
@@ -153,10 +152,10 @@ public:
         struct Key
         {
             uint32_t last = UINT32_MAX; // the id of its last entry (the first gap counts from -1)
-            uint32_t at = 0;            // where its last entry is; in finish, its next byte
-            uint32_t bytes = 0;         // the bytes of its gaps
+            uint32_t bytes = 0;         // the bytes of its gaps; in finish, where the next goes
         };
         void grow();
+        void addFlags(uint32_t key, unsigned flags);
 
         std::vector<Key> m_keys;
         std::unique_ptr<uint32_t[]> m_entries; // key << 2 | flags, id by id
