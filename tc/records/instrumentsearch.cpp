@@ -610,11 +610,24 @@ public:
         char* reading = o; // where the current reading begins
         bool valid = true;
         bool natural = true; // the first reading of a character
+        // The symbols of the reading's first three letters and of its last; the filter before
+        // the reading's own pairs, for a reading that turns out to spell nothing.
+        uint32_t symbols[3] = {0, 0, 0};
+        uint32_t last = 0;
+        PairFilter before;
+        auto letter = [&](char lower, uint32_t symbol) {
+            const size_t at = static_cast<size_t>(o - reading);
+            if (at > 0) m_filter.addSymbols(last, symbol);
+            if (at < 3) symbols[at] = symbol;
+            last = symbol;
+            *o++ = lower;
+        };
         auto close = [&] {
             if (valid && o > reading) {
-                addReading(reading, static_cast<size_t>(o - reading), natural, c);
+                addReading(reading, static_cast<size_t>(o - reading), natural, symbols, last, c);
                 return;
             }
+            m_filter = before;
             o = reading;
             *o++ = '?';
         };
@@ -626,16 +639,18 @@ public:
         };
         for (const char ch : every) {
             if (ch >= 'a' && ch <= 'z') {
-                *o++ = ch;
+                letter(ch, static_cast<uint32_t>(ch - 'a'));
             } else if (ch == ' ' || ch == '/') {
                 close();
                 *o++ = ch;
                 reading = o;
                 valid = true;
+                before = m_filter;
                 natural = ch == ' ';
                 if (natural) nextCharacter();
             } else if (o == reading && isAsciiAlnum(static_cast<unsigned char>(ch))) {
-                *o++ = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch | 0x20 : ch);
+                const char lower = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch | 0x20 : ch);
+                letter(lower, static_cast<uint32_t>(symbolOf(lower)));
             } else {
                 valid = false;
             }
@@ -704,30 +719,34 @@ public:
 private:
     struct Character;
 
-    // Takes a reading of the character c: lower-case letters after a letter or digit.
-    void addReading(const char* p, size_t length, bool natural, Character& c)
+    // Takes a reading of the character c: lower-case letters after a letter or digit, the
+    // symbols of its first three and of its last.
+    void addReading(const char* p, size_t length, bool natural, const uint32_t* symbols,
+                    uint32_t last, Character& c)
     {
         TypedReading t;
-        t.s0 = static_cast<uint32_t>(symbolOf(p[0]));
-        t.s1 = length >= 2 ? static_cast<uint32_t>(symbolOf(p[1])) : 0;
-        t.s2 = length >= 3 ? static_cast<uint32_t>(symbolOf(p[2])) : 0;
+        t.s0 = symbols[0];
+        t.s1 = length >= 2 ? symbols[1] : 0;
+        t.s2 = length >= 3 ? symbols[2] : 0;
         t.length = length >= 3 ? 3 : static_cast<int>(length);
         t.natural = natural;
-        t.chunkOfTwo = length == 2 || isDigraph(p, length);
+        const bool digraph = isDigraph(p, length);
+        t.chunkOfTwo = length == 2 || digraph;
         m_typed.push_back(t);
         c.heads |= uint64_t(1) << t.s0;
-        c.ends |= uint64_t(1) << symbolOf(p[length - 1]);
+        c.ends |= uint64_t(1) << last;
         if (natural) c.naturalHead = static_cast<int>(t.s0);
-        if (isDigraph(p, length)) c.ends |= uint64_t(1) << symbolOf('h');
-        for (size_t k = 0; k + 1 < length; ++k)
-            m_filter.add(p[k], p[k + 1]);
+        if (digraph) c.ends |= uint64_t(1) << kH;
         if (takesUe(p, length)) {
-            m_filter.add(p[0], 'u');
-            m_filter.add('u', p[2]);
-            t.s1 = static_cast<uint32_t>(symbolOf('u'));
+            m_filter.addSymbols(t.s0, kU);
+            m_filter.addSymbols(kU, t.s2);
+            t.s1 = kU;
             m_typed.push_back(t);
         }
     }
+
+    static constexpr uint32_t kH = 'h' - 'a';
+    static constexpr uint32_t kU = 'u' - 'a';
 
     // Pinyin keys of two and three letters begin after those of one and two (see pinyinKey).
     static constexpr uint32_t kTwo = 36;
