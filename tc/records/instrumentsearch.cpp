@@ -677,8 +677,10 @@ public:
         const size_t chars = m_chars.size();
         const TypedReading* const t = m_typed.data();
         for (size_t u = 0; u < chars; ++u) {
-            auto flags = [u](bool natural) -> unsigned {
-                return u > 0 ? 0 : natural ? kNatural | kStart : kStart;
+            const unsigned start = u > 0 ? 0 : kStart;
+            const unsigned startNatural = u > 0 ? 0 : kStart | kNatural;
+            auto flags = [start, startNatural](bool natural) {
+                return natural ? startNatural : start;
             };
             const Character& c = m_chars[u];
             const Character* const next = u + 1 < chars ? &m_chars[u + 1] : nullptr;
