@@ -276,15 +276,22 @@ Postings Postings::Builder::finish(const std::vector<uint64_t>& values)
     }
     p.m_starts.push_back(at);
     p.m_bytes.resize(at);
+    // Local pointers: the bytes written may alias anything, the compiler would read the members
+    // again after each.
     uint8_t* const out = p.m_bytes.data();
+    Key* const keys = m_keys.data();
+    const uint32_t* const entries = m_entries.get();
+    const uint32_t* const idStart = m_idStart.data();
     for (uint32_t id = 0; id < ids; ++id) {
-        for (uint32_t i = m_idStart[id]; i < m_idStart[id + 1]; ++i) {
-            Key& k = m_keys[m_entries[i] >> 2];
-            uint32_t v = (id - k.last - 1) << 2 | (m_entries[i] & 3);
+        for (uint32_t i = idStart[id], end = idStart[id + 1]; i < end; ++i) {
+            Key& k = keys[entries[i] >> 2];
+            uint32_t v = (id - k.last - 1) << 2 | (entries[i] & 3);
             k.last = id;
+            uint32_t next = k.bytes;
             for (; v >= 0x80; v >>= 7)
-                out[k.bytes++] = static_cast<uint8_t>(v | 0x80);
-            out[k.bytes++] = static_cast<uint8_t>(v);
+                out[next++] = static_cast<uint8_t>(v | 0x80);
+            out[next++] = static_cast<uint8_t>(v);
+            k.bytes = next;
         }
     }
     *this = Builder();
