@@ -182,14 +182,13 @@ bool unitsOfUtf8(const std::string& text, std::vector<Unit>& units)
     return true;
 }
 
-// The units of a text, in a buffer of the calling thread that keeps its room from call to call.
-std::vector<Unit>& unitsOf(const std::string& text)
+std::vector<Unit> unitsOf(const std::string& text)
 {
-    thread_local std::vector<Unit> units;
-    units.clear();
+    std::vector<Unit> units;
+    units.reserve(text.size());
     if (isUtf8Local() && unitsOfUtf8(text, units)) return units;
     units.clear();
-    forEachCodePoint(fromLocal8Bit(text), [](char32_t c) {
+    forEachCodePoint(fromLocal8Bit(text), [&units](char32_t c) {
         addUnit(units, c);
         return true;
     });
@@ -467,7 +466,7 @@ bool readTyped(const std::string& input, Typed& t)
 
 void getPy(std::vector<std::string>& pyList, const std::string& text)
 {
-    std::vector<Unit>& units = unitsOf(text);
+    std::vector<Unit> units = unitsOf(text);
     applyPhrases(units);
 
     // The forms are written in place, each made to its exact length first: a fresh list holds no
