@@ -19,6 +19,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -804,6 +805,9 @@ public:
             Slot& slot = m_slots[at];
             if (slot.key == key + 1) return slot.number;
             if (slot.key == 0) {
+                // Entries hold a key's number in 30 bits: more keys than that are more than
+                // the index can hold.
+                if (values.size() >= (1u << 30)) throw std::bad_alloc();
                 slot = {key + 1, builder.addKey()};
                 values.push_back(key);
                 return slot.number;
