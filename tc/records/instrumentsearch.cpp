@@ -920,6 +920,7 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     x->filters.resize(n);
     std::vector<std::string> forms;
     std::string nameBytes, scratch;
+    const std::string none;
     std::u16string folded;
     Postings::Builder pinyin(kPinyinKeys), text;
     pinyin.reserve(size_t(n) * 36, n);
@@ -943,7 +944,6 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
         localBytes(info.name, utf8, nameBytes);
         KD::getPy(forms, nameBytes);
         // An empty reading is written '?': each separator may add a letter.
-        static const std::string none;
         const std::string& every = forms.size() >= 3 ? forms[2] : none;
         if (scratch.size() < 2 * every.size() + 1) scratch.resize(2 * every.size() + 1);
         x->spellText.append(scratch.data(), prefixes.read(every, scratch.data()));
