@@ -153,7 +153,19 @@ void BM_InstrumentSearch_Build100k(benchmark::State& state)
 BENCHMARK(BM_InstrumentSearch_Build100k)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // Heap the index holds beyond the instruments themselves (shared with the caller's list):
-// glibc's in-use heap before and after building, chunk overheads included.
+// glibc's in-use heap before and after building, chunk overheads included, with the blocks glibc
+// maps on their own (large ones, depending on what the process freed before), which its arena
+// count leaves out.
+size_t heapInUse()
+{
+#if defined(__GLIBC__)
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+#else
+    return 0;
+#endif
+}
+
 void BM_InstrumentSearch_MemoryPerInstrument(benchmark::State& state)
 {
     const QList<TC::CStockInfo>& list = instruments();
@@ -161,9 +173,9 @@ void BM_InstrumentSearch_MemoryPerInstrument(benchmark::State& state)
     for (auto _ : state) {
 #if defined(__GLIBC__)
         malloc_trim(0);
-        const size_t before = mallinfo2().uordblks;
+        const size_t before = heapInUse();
         const TC::InstrumentSearch search(list);
-        bytes = static_cast<double>(mallinfo2().uordblks - before);
+        bytes = static_cast<double>(heapInUse() - before);
         benchmark::DoNotOptimize(search.size());
 #endif
     }

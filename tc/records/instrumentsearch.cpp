@@ -11,10 +11,15 @@
 #include <QHash>
 #include <QtAlgorithms>
 
+#if defined(_MSC_VER) && !defined(__GNUC__)
+#include <xmmintrin.h>
+#endif
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -103,14 +108,27 @@ const char* skipCharacters(const char* s, const char* end, int count)
     return s;
 }
 
-int symbolOf(char c)
+// GCC takes a function that only prefetches for one without effects, and drops calls to it that
+// it has not inlined yet: the prefetching functions are always inlined.
+#if defined(__GNUC__)
+#define TC_ALWAYS_INLINE [[gnu::always_inline]] inline
+#else
+#define TC_ALWAYS_INLINE inline
+#endif
+
+// Asks for the cache line of p ahead of its use.
+TC_ALWAYS_INLINE void prefetch(const void* p)
 {
-    return c >= 'a' && c <= 'z' ? c - 'a' : c >= '0' && c <= '9' ? 26 + (c - '0') : -1;
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#elif defined(_MSC_VER)
+    _mm_prefetch(static_cast<const char*>(p), _MM_HINT_T0);
+#endif
 }
 
 } // namespace
 
-char16_t foldUnit(char16_t u)
+char16_t foldOtherUnit(char16_t u)
 {
     const char32_t folded = QChar::toCaseFolded(foldFullWidth(u));
     return QChar::requiresSurrogates(folded) ? u : static_cast<char16_t>(folded);
@@ -197,42 +215,6 @@ int Spelling::firstMatch(const Typed& t) const
     return -1;
 }
 
-void appendSpelling(std::string& out, const std::string& every)
-{
-    if (every.empty()) return;
-    out.reserve(out.size() + every.size());
-    size_t reading = out.size(); // where the current reading begins
-    bool valid = true;
-    auto close = [&] {
-        if (valid && out.size() > reading) return;
-        out.resize(reading);
-        out += '?';
-    };
-    for (const char c : every) {
-        if (c == ' ' || c == '/') {
-            close();
-            out += c;
-            reading = out.size();
-            valid = true;
-        } else if (c >= 'a' && c <= 'z') {
-            out += c;
-        } else if (out.size() == reading && isAsciiAlnum(static_cast<unsigned char>(c))) {
-            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c | 0x20 : c);
-        } else {
-            valid = false;
-        }
-    }
-    close();
-}
-
-void PairFilter::add(char a, char b)
-{
-    const int sa = symbolOf(a), sb = symbolOf(b);
-    if (sa < 0 || sb < 0) return;
-    const uint32_t bit = (static_cast<uint32_t>(sa * 36 + sb) * 2654435761u) >> 25;
-    bits[bit / 64] |= uint64_t(1) << (bit % 64);
-}
-
 PairFilter pairsOf(const Typed& t)
 {
     PairFilter f;
@@ -241,112 +223,81 @@ PairFilter pairsOf(const Typed& t)
     return f;
 }
 
-void Postings::Builder::reserve(size_t entries)
+void Postings::Builder::reserve(size_t entries, uint32_t ids)
 {
-    if (m_denseKeys)
-        m_dense.reserve(entries);
-    else
-        m_sparse.reserve(entries);
+    if (entries > m_capacity) {
+        std::unique_ptr<uint32_t[]> more(new uint32_t[entries]); // written before it is read
+        std::copy(m_entries.get(), m_entries.get() + m_size, more.get());
+        m_entries = std::move(more);
+        m_capacity = entries;
+    }
+    m_idStart.reserve(size_t(ids) + 1);
 }
 
-void Postings::Builder::beginRow(uint32_t row)
+void Postings::Builder::addFlags(uint32_t key, unsigned flags)
 {
-    while (m_rowStart.size() <= row)
-        m_rowStart.push_back(static_cast<uint32_t>(size()));
-    m_row = row;
+    for (size_t i = m_idStart.back(); i < m_size; ++i) {
+        if (m_entries[i] >> 2 == key) {
+            m_entries[i] |= flags;
+            return;
+        }
+    }
 }
 
-Postings Postings::Builder::finish(const std::vector<uint32_t>& rowOfId)
+void Postings::Builder::grow()
 {
-    beginRow(static_cast<uint32_t>(rowOfId.size()));
-    return m_denseKeys ? finishDense(rowOfId) : finishSparse(rowOfId);
+    reserve(std::max<size_t>(64, 2 * m_capacity), 0);
 }
 
-template <typename Entry, typename KeyOf, typename IdOf>
-Postings Postings::encode(const std::vector<Entry>& entries, KeyOf keyOf, IdOf idOf)
+void Postings::Builder::beginId(uint32_t id)
 {
+    while (m_idStart.size() <= id)
+        m_idStart.push_back(static_cast<uint32_t>(m_size));
+    m_id = id;
+}
+
+Postings Postings::Builder::finish(const std::vector<uint64_t>& values)
+{
+    const uint32_t ids = static_cast<uint32_t>(m_idStart.size());
+    m_idStart.push_back(static_cast<uint32_t>(m_size));
+    std::vector<uint32_t> order;
+    for (uint32_t k = 0; k < m_keys.size(); ++k)
+        if (m_keys[k].bytes) order.push_back(k);
+    if (!values.empty())
+        std::sort(order.begin(), order.end(),
+                  [&values](uint32_t a, uint32_t b) { return values[a] < values[b]; });
+
     Postings p;
-    p.m_bytes.resize(entries.size() * 5);
-    uint8_t* out = p.m_bytes.data();
-    for (size_t i = 0; i < entries.size();) {
-        const uint64_t key = keyOf(entries[i]);
-        p.m_keys.push_back(key);
-        p.m_starts.push_back(static_cast<uint32_t>(out - p.m_bytes.data()));
-        uint32_t previous = UINT32_MAX;
-        while (i < entries.size() && keyOf(entries[i]) == key) {
-            const uint32_t id = idOf(entries[i]);
-            unsigned flags = 0;
-            for (; i < entries.size() && keyOf(entries[i]) == key && idOf(entries[i]) == id; ++i)
-                flags |= static_cast<unsigned>(entries[i] & 3);
-            uint32_t v = (id - previous - 1) << 2 | flags;
-            previous = id;
+    p.m_keys.reserve(order.size());
+    p.m_starts.reserve(order.size() + 1);
+    uint32_t at = 0;
+    for (const uint32_t k : order) {
+        p.m_keys.push_back(values.empty() ? k : values[k]);
+        p.m_starts.push_back(at);
+        m_keys[k].last = UINT32_MAX;
+        at += std::exchange(m_keys[k].bytes, at);
+    }
+    p.m_starts.push_back(at);
+    p.m_bytes.resize(at);
+    // Local pointers: the bytes written may alias anything, the compiler would read the members
+    // again after each.
+    uint8_t* const out = p.m_bytes.data();
+    Key* const keys = m_keys.data();
+    const uint32_t* const entries = m_entries.get();
+    const uint32_t* const idStart = m_idStart.data();
+    for (uint32_t id = 0; id < ids; ++id) {
+        for (uint32_t i = idStart[id], end = idStart[id + 1]; i < end; ++i) {
+            Key& k = keys[entries[i] >> 2];
+            uint32_t v = (id - k.last - 1) << 2 | (entries[i] & 3);
+            k.last = id;
+            uint32_t next = k.bytes;
             for (; v >= 0x80; v >>= 7)
-                *out++ = static_cast<uint8_t>(v | 0x80);
-            *out++ = static_cast<uint8_t>(v);
+                out[next++] = static_cast<uint8_t>(v | 0x80);
+            out[next++] = static_cast<uint8_t>(v);
+            k.bytes = next;
         }
     }
-    p.m_starts.push_back(static_cast<uint32_t>(out - p.m_bytes.data()));
-    p.m_bytes.resize(static_cast<size_t>(out - p.m_bytes.data()));
-    p.m_bytes.shrink_to_fit();
-    p.m_keys.shrink_to_fit();
-    p.m_starts.shrink_to_fit();
-    return p;
-}
-
-Postings Postings::Builder::finishDense(const std::vector<uint32_t>& rowOfId)
-{
-    // Counts the entries of each key, then puts them in their keys' places with their ids,
-    // taking the rows in id order: each key's ids come out in order.
-    std::vector<uint32_t> next(m_denseKeys + 1, 0);
-    for (const uint32_t e : m_dense)
-        ++next[(e >> 2) + 1];
-    for (size_t k = 1; k < next.size(); ++k)
-        next[k] += next[k - 1];
-    std::vector<uint64_t> placed(m_dense.size());
-    for (uint32_t id = 0; id < rowOfId.size(); ++id) {
-        const uint32_t row = rowOfId[id];
-        for (uint32_t i = m_rowStart[row]; i < m_rowStart[row + 1]; ++i)
-            placed[next[m_dense[i] >> 2]++] =
-                uint64_t(m_dense[i] >> 2) << 30 | id << 2 | (m_dense[i] & 3);
-    }
-    m_dense = {};
-    return encode(
-        placed, [](uint64_t e) { return e >> 30; },
-        [](uint64_t e) { return static_cast<uint32_t>(e >> 2) & ((1u << 28) - 1); });
-}
-
-Postings Postings::Builder::finishSparse(const std::vector<uint32_t>& rowOfId)
-{
-    // The entries in id order, then a stable radix sort by key, which keeps each key's ids in
-    // order.
-    std::vector<uint64_t> sorted;
-    sorted.reserve(m_sparse.size());
-    uint64_t maxKey = 0;
-    for (uint32_t id = 0; id < rowOfId.size(); ++id) {
-        const uint32_t row = rowOfId[id];
-        for (uint32_t i = m_rowStart[row]; i < m_rowStart[row + 1]; ++i) {
-            const uint64_t e = m_sparse[i];
-            maxKey = std::max(maxKey, e >> 30);
-            sorted.push_back((e >> 30) << 30 | uint64_t(id) << 2 | (e & 3));
-        }
-    }
-    m_sparse.swap(sorted);
-    constexpr int kDigit = 11;
-    for (int shift = 30; shift == 30 || (maxKey >> (shift - 30)) != 0; shift += kDigit) {
-        std::array<size_t, (1 << kDigit) + 1> counts{};
-        for (const uint64_t e : m_sparse)
-            ++counts[((e >> shift) & ((1 << kDigit) - 1)) + 1];
-        for (size_t i = 1; i < counts.size(); ++i)
-            counts[i] += counts[i - 1];
-        for (const uint64_t e : m_sparse)
-            sorted[counts[(e >> shift) & ((1 << kDigit) - 1)]++] = e;
-        m_sparse.swap(sorted);
-    }
-    sorted = {};
-    const Postings p = encode(
-        m_sparse, [](uint64_t e) { return e >> 30; },
-        [](uint64_t e) { return static_cast<uint32_t>(e >> 2) & ((1u << 28) - 1); });
-    m_sparse = {};
+    *this = Builder();
     return p;
 }
 
@@ -458,24 +409,61 @@ QString productOf(const QString& code)
 
 // Codes compare by their UTF-16 units; the first eight, packed into two numbers, decide most
 // comparisons.
-struct CodeOrder
+std::array<uint64_t, 2> codeWords(std::u16string_view s)
 {
-    uint64_t high = 0;
-    uint64_t low = 0;
+    std::array<uint64_t, 2> words{};
+    for (size_t i = 0; i < 8 && i < s.size(); ++i)
+        words[i / 4] |= uint64_t(s[i]) << (48 - 16 * (i % 4));
+    return words;
+}
 
-    explicit CodeOrder(std::u16string_view s)
-    {
-        for (size_t i = 0; i < 8; ++i) {
-            const uint64_t unit = i < s.size() ? s[i] : 0;
-            (i < 4 ? high : low) |= unit << (48 - 16 * (i % 4));
-        }
-    }
-    bool operator<(const CodeOrder& o) const
-    {
-        return high != o.high ? high < o.high : low < o.low;
-    }
-    bool operator==(const CodeOrder& o) const { return high == o.high && low == o.low; }
+// A value and the words it is ordered by, the first the most significant.
+struct Keyed
+{
+    std::array<uint64_t, 3> key;
+    uint32_t value;
 };
+
+// Sorts items by their keys, equal keys in the order given: a radix sort on bytes that passes
+// over the bytes that are the same in every key, through scratch. Then calls order(first, last)
+// on each run of equal keys, for what the keys leave open.
+template <typename Order>
+void sortByKey(std::vector<Keyed>& items, std::vector<Keyed>& scratch, Order order)
+{
+    if (items.empty()) return;
+    constexpr size_t W = std::tuple_size_v<decltype(Keyed::key)>;
+    std::array<uint64_t, W> differ{};
+    for (const Keyed& item : items)
+        for (size_t w = 0; w < W; ++w)
+            differ[w] |= item.key[w] ^ items[0].key[w];
+    // The bytes that differ, the least significant first, as word and shift, and how many
+    // items hold each value of each, counted in one pass.
+    std::vector<std::pair<size_t, unsigned>> digits;
+    for (size_t b = 0; b < 8 * W; ++b)
+        if ((differ[W - 1 - b / 8] >> (8 * (b % 8))) & 0xFF)
+            digits.emplace_back(W - 1 - b / 8, static_cast<unsigned>(8 * (b % 8)));
+    std::vector<std::array<uint32_t, 256>> next(digits.size());
+    for (const Keyed& item : items)
+        for (size_t d = 0; d < digits.size(); ++d)
+            ++next[d][(item.key[digits[d].first] >> digits[d].second) & 0xFF];
+    scratch.resize(items.size());
+    for (size_t d = 0; d < digits.size(); ++d) {
+        const auto [w, shift] = digits[d];
+        uint32_t at = 0;
+        for (uint32_t& count : next[d])
+            at += std::exchange(count, at);
+        for (const Keyed& item : items)
+            scratch[next[d][(item.key[w] >> shift) & 0xFF]++] = item;
+        items.swap(scratch);
+    }
+    for (auto first = items.begin(); first != items.end();) {
+        auto last = first + 1;
+        while (last != items.end() && last->key == first->key)
+            ++last;
+        if (last - first > 1) order(first, last);
+        first = last;
+    }
+}
 
 } // namespace
 
@@ -488,7 +476,7 @@ struct search::Index
     int longestCode = 0;
     int longestMarket = 0;
 
-    // Folded codes one after another, by row. byCode sorts the ids by folded code; byMarketCode
+    // Folded codes one after another, by id. byCode sorts the ids by folded code; byMarketCode
     // by market (folded), then folded code, each market's ids from marketStart[m] on.
     std::u16string codeText;
     std::vector<uint32_t> codeStart; // n + 1
@@ -498,7 +486,7 @@ struct search::Index
     std::vector<uint32_t> marketStart;
     QHash<QString, std::vector<uint32_t>> products; // folded product code: its contracts' ids
 
-    std::string spellText;            // each name's spelling one after another
+    std::string spellText;            // each name's spelling one after another, by id
     std::vector<uint32_t> spellStart; // n + 1
     std::vector<PairFilter> filters;  // by id: read in id order by the pinyin passes
     Postings pinyin;                  // spelled prefixes of one to three letters
@@ -506,14 +494,12 @@ struct search::Index
 
     std::u16string_view code(uint32_t id) const
     {
-        const uint32_t row = rowOfId[id];
-        return std::u16string_view(codeText).substr(codeStart[row],
-                                                    codeStart[row + 1] - codeStart[row]);
+        return std::u16string_view(codeText).substr(codeStart[id],
+                                                    codeStart[id + 1] - codeStart[id]);
     }
     Spelling spelling(uint32_t id) const
     {
-        const uint32_t row = rowOfId[id];
-        return {spellText.data() + spellStart[row], spellText.data() + spellStart[row + 1]};
+        return {spellText.data() + spellStart[id], spellText.data() + spellStart[id + 1]};
     }
     const PairFilter& filter(uint32_t id) const { return filters[id]; }
     const QString& name(uint32_t id) const { return list.at(static_cast<int>(rowOfId[id])).name; }
@@ -521,170 +507,376 @@ struct search::Index
 
 namespace {
 
-// The ids of rows in their order within a tier: market rank, name length, code, row.
-std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n)
+// Asks for the text of s ahead of its use, without reading s's data.
+TC_ALWAYS_INLINE void prefetchText(const QString& s)
 {
-    struct Tie
-    {
-        uint64_t rankAndLength; // market rank, then name length
-        CodeOrder code;
-        uint32_t row;
-    };
-    QHash<QString, int> ranks;
-    std::vector<Tie> ties;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    const char* d = reinterpret_cast<const char*>(const_cast<QString&>(s).data_ptr());
+#else
+    const char* d = reinterpret_cast<const char*>(s.constData());
+#endif
+    prefetch(d);
+    prefetch(d + 64);
+}
+
+// In a loop over the instruments at(0) to at(n - 1), which lie apart in memory, asks for those
+// a few on ahead of their use: the record, then its texts.
+template <typename At> TC_ALWAYS_INLINE void fetchAhead(At at, uint32_t i, uint32_t n)
+{
+    constexpr uint32_t kAhead = 8;
+    if (i + 2 * kAhead < n) prefetch(at(i + 2 * kAhead));
+    if (i + kAhead < n) {
+        const CStockInfo& ahead = *at(i + kAhead);
+        prefetchText(ahead.market);
+        prefetchText(ahead.code);
+        prefetchText(ahead.name);
+    }
+}
+
+// The markets of the rows: each different text once, and the one of each row.
+struct RowMarkets
+{
+    std::vector<QString> given;
+    std::vector<uint32_t> ofRow;
+};
+
+RowMarkets rowMarkets(const QList<CStockInfo>& list, uint32_t n)
+{
+    RowMarkets m;
+    m.ofRow.resize(n);
+    QHash<QString, uint32_t> index;
+    for (uint32_t row = 0; row < n; ++row) {
+        fetchAhead([&list](uint32_t i) { return &list.at(static_cast<int>(i)); }, row, n);
+        const QString& market = list.at(static_cast<int>(row)).market;
+        // Rows of a market often come together.
+        if (row > 0 && market == m.given[m.ofRow[row - 1]]) {
+            m.ofRow[row] = m.ofRow[row - 1];
+            continue;
+        }
+        auto it = index.find(market);
+        if (it == index.end()) {
+            it = index.insert(market, static_cast<uint32_t>(m.given.size()));
+            m.given.push_back(market);
+        }
+        m.ofRow[row] = *it;
+    }
+    return m;
+}
+
+// The ids of rows in their order within a tier: market rank, name length, code, row. The sort
+// goes through keyed and scratch, left for the caller to use again.
+std::vector<uint32_t> tieOrder(const QList<CStockInfo>& list, uint32_t n, const RowMarkets& markets,
+                               std::vector<Keyed>& ties, std::vector<Keyed>& scratch)
+{
+    // The place of each market's rank among the ranks given, for shorter keys.
+    std::vector<uint32_t> ranks;
+    for (const QString& market : markets.given)
+        ranks.push_back(static_cast<uint32_t>(getMarketOrder(market)));
+    std::vector<uint32_t> order = ranks;
+    std::sort(order.begin(), order.end());
+    for (uint32_t& rank : ranks)
+        rank = static_cast<uint32_t>(std::lower_bound(order.begin(), order.end(), rank) -
+                                     order.begin());
+
+    ties.clear();
     ties.reserve(n);
     for (uint32_t row = 0; row < n; ++row) {
+        fetchAhead([&list](uint32_t i) { return &list.at(static_cast<int>(i)); }, row, n);
         const CStockInfo& info = list.at(static_cast<int>(row));
-        auto rank = ranks.find(info.market);
-        if (rank == ranks.end()) rank = ranks.insert(info.market, getMarketOrder(info.market));
+        const uint64_t rank = ranks[markets.ofRow[row]];
+        const std::array<uint64_t, 2> code = codeWords(view(info.code));
         ties.push_back(
-            {uint64_t(static_cast<uint32_t>(*rank)) << 32 | static_cast<uint32_t>(info.name.size()),
-             CodeOrder(view(info.code)), row});
+            {{rank << 32 | static_cast<uint32_t>(info.name.size()), code[0], code[1]}, row});
     }
-    std::sort(ties.begin(), ties.end(), [&list](const Tie& a, const Tie& b) {
-        if (a.rankAndLength != b.rankAndLength) return a.rankAndLength < b.rankAndLength;
-        if (!(a.code == b.code)) return a.code < b.code;
-        const int c =
-            list.at(static_cast<int>(a.row)).code.compare(list.at(static_cast<int>(b.row)).code);
-        return c != 0 ? c < 0 : a.row < b.row;
+    sortByKey(ties, scratch, [&list](auto first, auto last) {
+        std::sort(first, last, [&list](const Keyed& a, const Keyed& b) {
+            const int c = list.at(static_cast<int>(a.value))
+                              .code.compare(list.at(static_cast<int>(b.value)).code);
+            return c != 0 ? c < 0 : a.value < b.value;
+        });
     });
     std::vector<uint32_t> rows(n);
     for (uint32_t id = 0; id < n; ++id)
-        rows[id] = ties[id].row;
+        rows[id] = ties[id].value;
     return rows;
 }
 
 // The readings of one name: the pinyin keys of its spellings of up to three letters from each
 // character, and its letter-pair filter.
-struct PrefixWalk
+class PrefixWalk
 {
-    struct Reading
+public:
+    // Writes the spelling (see Spelling) of KD::getPy's every-reading form ("Pu Fa Yin
+    // Hang/Xing/Heng") to out, which has room for 2 * size + 1 chars; a reading that is not a
+    // letter or digit and lower-case letters becomes '?'. Reads its readings and the pairs of
+    // letters typed spellings hold: within a reading, and from where a chunk of input may end in
+    // one character (initial, zh/ch/sh, whole reading) to the next one's head. Returns the
+    // spelling's length.
+    size_t read(const std::string& every, char* out)
     {
-        const char* s;
-        int length;
-        bool natural;
-    };
-    std::vector<Reading> readings;
-    std::vector<int> firstReading; // per character, into readings; one more at the end
-    // The keys of one name, each once: an open-addressed table of (key + 1) << 2 | flags, and
-    // the list of their slots.
-    std::vector<uint32_t> table;
-    std::vector<uint32_t> used;
-
-    void add(uint32_t key, unsigned flags)
-    {
-        if (2 * used.size() >= table.size()) grow();
-        const uint32_t mask = static_cast<uint32_t>(table.size() - 1);
-        for (uint32_t at = (key * 2654435761u) >> 16 & mask;; at = (at + 1) & mask) {
-            if (table[at] == 0) {
-                table[at] = (key + 1) << 2 | flags;
-                used.push_back(at);
+        m_typed.clear();
+        m_chars.clear();
+        m_filter = PairFilter();
+        Character c;
+        char* o = out;
+        char* reading = o; // where the current reading begins
+        bool valid = true;
+        bool natural = true; // the first reading of a character
+        // The symbols of the reading's first three letters and of its last; the filter before
+        // the reading's own pairs, for a reading that turns out to spell nothing.
+        uint32_t symbols[3] = {0, 0, 0};
+        uint32_t last = 0;
+        PairFilter before;
+        auto letter = [&](char lower, uint32_t symbol) {
+            const size_t at = static_cast<size_t>(o - reading);
+            if (at > 0) m_filter.addSymbols(last, symbol);
+            if (at < 3) symbols[at] = symbol;
+            last = symbol;
+            *o++ = lower;
+        };
+        auto close = [&] {
+            if (valid && o > reading) {
+                addReading(reading, static_cast<size_t>(o - reading), natural, symbols, last, c);
                 return;
             }
-            if (table[at] >> 2 == key + 1) {
-                table[at] |= flags;
-                return;
+            m_filter = before;
+            o = reading;
+            *o++ = '?';
+        };
+        auto nextCharacter = [&] {
+            c.lastTyped = static_cast<int>(m_typed.size());
+            m_chars.push_back(c);
+            c = Character();
+            c.firstTyped = static_cast<int>(m_typed.size());
+        };
+        for (const char ch : every) {
+            if (ch >= 'a' && ch <= 'z') {
+                letter(ch, static_cast<uint32_t>(ch - 'a'));
+            } else if (ch == ' ' || ch == '/') {
+                close();
+                *o++ = ch;
+                reading = o;
+                valid = true;
+                before = m_filter;
+                natural = ch == ' ';
+                if (natural) nextCharacter();
+            } else if (o == reading && isAsciiAlnum(static_cast<unsigned char>(ch))) {
+                const char lower = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch | 0x20 : ch);
+                letter(lower, static_cast<uint32_t>(symbolOf(lower)));
+            } else {
+                valid = false;
+            }
+        }
+        if (!every.empty()) {
+            close();
+            nextCharacter();
+        }
+        for (size_t u = 0; u + 1 < m_chars.size(); ++u)
+            for (uint64_t from = m_chars[u].heads | m_chars[u].ends; from; from &= from - 1)
+                for (uint64_t to = m_chars[u + 1].heads; to; to &= to - 1)
+                    m_filter.addSymbols(lowest(from), lowest(to));
+        return static_cast<size_t>(o - out);
+    }
+
+    const PairFilter& filter() const { return m_filter; }
+
+    // Adds the keys of the spellings from each character to the id begun in keys: one, two or
+    // three letters, which a character's reading, its initial or zh/ch/sh may end, the next
+    // character's reading going on. Keys from the first character are flagged, natural where
+    // each character is read naturally.
+    void addKeys(Postings::Builder& keys) const
+    {
+        const size_t chars = m_chars.size();
+        const TypedReading* const t = m_typed.data();
+        for (size_t u = 0; u < chars; ++u) {
+            const unsigned start = u > 0 ? 0 : kStart;
+            const unsigned startNatural = u > 0 ? 0 : kStart | kNatural;
+            auto flags = [start, startNatural](bool natural) {
+                return natural ? startNatural : start;
+            };
+            const Character& c = m_chars[u];
+            const Character* const next = u + 1 < chars ? &m_chars[u + 1] : nullptr;
+            const Character* const after = u + 2 < chars ? &m_chars[u + 2] : nullptr;
+            for (int i = c.firstTyped; i < c.lastTyped; ++i) {
+                const TypedReading& r = t[i];
+                const unsigned own = flags(r.natural);
+                keys.add(r.s0, own);
+                if (r.length >= 2) keys.add(kTwo + r.s0 * 36 + r.s1, own);
+                if (r.length >= 3) keys.add(kThree + (r.s0 * 36 + r.s1) * 36 + r.s2, own);
+                if (!r.chunkOfTwo || !next) continue;
+                for (uint64_t q = next->heads; q; q &= q - 1)
+                    keys.add(kThree + (r.s0 * 36 + r.s1) * 36 + lowest(q),
+                             flags(r.natural && next->isNatural(lowest(q))));
+            }
+            if (!next) continue;
+            // After the initial: what the initial alone stands for is its head.
+            for (uint64_t h = c.heads; h; h &= h - 1) {
+                const uint32_t head = lowest(h);
+                const bool natural = c.isNatural(head);
+                for (uint64_t q = next->heads; q; q &= q - 1) {
+                    const uint32_t two = head * 36 + lowest(q);
+                    const bool both = natural && next->isNatural(lowest(q));
+                    keys.add(kTwo + two, flags(both));
+                    if (!after) continue;
+                    for (uint64_t a = after->heads; a; a &= a - 1)
+                        keys.add(kThree + two * 36 + lowest(a),
+                                 flags(both && after->isNatural(lowest(a))));
+                }
+                for (int j = next->firstTyped; j < next->lastTyped; ++j)
+                    if (t[j].length >= 2)
+                        keys.add(kThree + (head * 36 + t[j].s0) * 36 + t[j].s1,
+                                 flags(natural && t[j].natural));
             }
         }
     }
 
+private:
+    struct Character;
+
+    // Takes a reading of the character c: lower-case letters after a letter or digit, the
+    // symbols of its first three and of its last.
+    void addReading(const char* p, size_t length, bool natural, const uint32_t* symbols,
+                    uint32_t last, Character& c)
+    {
+        TypedReading t;
+        t.s0 = symbols[0];
+        t.s1 = length >= 2 ? symbols[1] : 0;
+        t.s2 = length >= 3 ? symbols[2] : 0;
+        t.length = length >= 3 ? 3 : static_cast<int>(length);
+        t.natural = natural;
+        const bool digraph = isDigraph(p, length);
+        t.chunkOfTwo = length == 2 || digraph;
+        m_typed.push_back(t);
+        c.heads |= uint64_t(1) << t.s0;
+        c.ends |= uint64_t(1) << last;
+        if (natural) c.naturalHead = static_cast<int>(t.s0);
+        if (digraph) c.ends |= uint64_t(1) << kH;
+        if (takesUe(p, length)) {
+            m_filter.addSymbols(t.s0, kU);
+            m_filter.addSymbols(kU, t.s2);
+            t.s1 = kU;
+            m_typed.push_back(t);
+        }
+    }
+
+    static constexpr uint32_t kH = 'h' - 'a';
+    static constexpr uint32_t kU = 'u' - 'a';
+
+    // Pinyin keys of two and three letters begin after those of one and two (see pinyinKey).
+    static constexpr uint32_t kTwo = 36;
+    static constexpr uint32_t kThree = 36 + 36 * 36;
+
+    static uint32_t lowest(uint64_t symbols)
+    {
+        return static_cast<uint32_t>(qCountTrailingZeroBits(quint64(symbols)));
+    }
+
+    // A reading as typed: its first three letters as symbols (lve and nve also as lue and nue),
+    // and whether a chunk of input may end after two of them (the whole reading, zh/ch/sh).
+    struct TypedReading
+    {
+        uint32_t s0, s1, s2;
+        int length; // at most 3
+        bool natural;
+        bool chunkOfTwo;
+    };
+    // One character: its readings as typed, the symbols they begin with (one bit each), those
+    // where a chunk of input may end (last letters, the h of zh/ch/sh), the natural one's head.
+    struct Character
+    {
+        int firstTyped = 0, lastTyped = 0;
+        uint64_t heads = 0;
+        uint64_t ends = 0;
+        int naturalHead = -1;
+
+        bool isNatural(uint32_t head) const { return static_cast<int>(head) == naturalHead; }
+    };
+    std::vector<TypedReading> m_typed;
+    std::vector<Character> m_chars;
+    PairFilter m_filter;
+};
+
+// Numbers the text keys as they come, for the postings builder: an open-addressed table of
+// key + 1 and its number.
+class TextKeys
+{
+public:
+    uint32_t of(uint64_t key, Postings::Builder& builder)
+    {
+        if (2 * values.size() >= m_slots.size()) grow();
+        const size_t mask = m_slots.size() - 1;
+        for (size_t at = slotOf(key) & mask;; at = (at + 1) & mask) {
+            Slot& slot = m_slots[at];
+            if (slot.key == key + 1) return slot.number;
+            if (slot.key == 0) {
+                // Entries hold a key's number in 30 bits: more keys than that are more than
+                // the index can hold.
+                if (values.size() >= (1u << 30)) throw std::bad_alloc();
+                slot = {key + 1, builder.addKey()};
+                values.push_back(key);
+                return slot.number;
+            }
+        }
+    }
+
+    std::vector<uint64_t> values; // the key of each number
+
+private:
+    struct Slot
+    {
+        uint64_t key;
+        uint32_t number;
+    };
+    static size_t slotOf(uint64_t key) { return (key * 0x9E3779B97F4A7C15u) >> 32; }
     void grow()
     {
-        std::vector<uint32_t> entries;
-        for (const uint32_t at : used)
-            entries.push_back(table[at]);
-        table.assign(table.size() * 2, 0);
-        used.clear();
-        for (const uint32_t e : entries)
-            add((e >> 2) - 1, e & 3);
-    }
-
-    void parse(const Spelling& s)
-    {
-        readings.clear();
-        firstReading.clear();
-        bool natural = true;
-        firstReading.push_back(0);
-        for (const char* p = s.begin; p < s.end;) {
-            const char* stop = p;
-            while (stop < s.end && *stop != ' ' && *stop != '/')
-                ++stop;
-            if (*p != '?') readings.push_back({p, static_cast<int>(stop - p), natural});
-            natural = stop < s.end && *stop == ' ';
-            if (stop == s.end || *stop == ' ')
-                firstReading.push_back(static_cast<int>(readings.size()));
-            p = stop + 1;
+        const std::vector<Slot> old = std::exchange(m_slots, {});
+        m_slots.assign(std::max<size_t>(4096, 2 * old.size()), Slot{0, 0});
+        const size_t mask = m_slots.size() - 1;
+        for (const Slot& s : old) {
+            if (!s.key) continue;
+            size_t at = slotOf(s.key - 1) & mask;
+            while (m_slots[at].key)
+                at = (at + 1) & mask;
+            m_slots[at] = s;
         }
     }
 
-    // Adds the keys of the spellings that go on from character u, after length letters whose
-    // key value (base 36) is value.
-    void from(size_t u, int length, uint32_t value, bool natural, unsigned startFlags)
-    {
-        static constexpr uint32_t kBase[] = {0, 36, 36 + 36 * 36};
-        for (int i = firstReading[u]; i < firstReading[u + 1]; ++i) {
-            const Reading& r = readings[static_cast<size_t>(i)];
-            const bool nat = natural && r.natural;
-            const unsigned flags = startFlags ? (nat ? kNatural | kStart : kStart) : 0;
-            const bool ue = takesUe(r.s, static_cast<size_t>(r.length));
-            const bool digraph = isDigraph(r.s, static_cast<size_t>(r.length));
-            for (int variant = 0; variant < (ue ? 2 : 1); ++variant) {
-                uint32_t v = value;
-                for (int k = 0; k < r.length && length + k < 3; ++k) {
-                    v = v * 36 + static_cast<uint32_t>(symbolOf(variant && k == 1 ? 'u' : r.s[k]));
-                    add(kBase[length + k] + v, flags);
-                    const int chunk = k + 1;
-                    const bool ends = chunk == 1 || chunk == r.length || (chunk == 2 && digraph);
-                    if (ends && length + chunk < 3 && u + 2 < firstReading.size())
-                        from(u + 1, length + chunk, v, nat, startFlags);
-                }
-            }
-        }
-    }
-
-    // The pairs of letters typed spellings hold: within a reading, and from where a chunk of
-    // input may end in one character (initial, zh/ch/sh, whole reading) to the next one's head.
-    PairFilter filter() const
-    {
-        PairFilter f;
-        for (size_t u = 0; u + 1 < firstReading.size(); ++u) {
-            for (int i = firstReading[u]; i < firstReading[u + 1]; ++i) {
-                const Reading& r = readings[static_cast<size_t>(i)];
-                const size_t len = static_cast<size_t>(r.length);
-                for (size_t k = 0; k + 1 < len; ++k)
-                    f.add(r.s[k], r.s[k + 1]);
-                if (takesUe(r.s, len)) {
-                    f.add(r.s[0], 'u');
-                    f.add('u', r.s[2]);
-                }
-                if (u + 2 >= firstReading.size()) continue;
-                for (int j = firstReading[u + 1]; j < firstReading[u + 2]; ++j) {
-                    const char head = readings[static_cast<size_t>(j)].s[0];
-                    f.add(r.s[0], head);
-                    f.add(r.s[len - 1], head);
-                    if (isDigraph(r.s, len)) f.add('h', head);
-                }
-            }
-        }
-        return f;
-    }
-
-    void addAll(const Spelling& s, uint32_t row, Postings::Builder& builder)
-    {
-        parse(s);
-        // Up to about eight keys a character; a table mostly at most half full.
-        size_t size = 32;
-        while (size < 16 * firstReading.size())
-            size *= 2;
-        table.assign(size, 0);
-        used.clear();
-        for (size_t u = 0; u + 1 < firstReading.size(); ++u)
-            from(u, 0, 0, true, u == 0 ? kStart : 0);
-        builder.beginRow(row);
-        for (const uint32_t at : used)
-            builder.add((table[at] >> 2) - 1, table[at] & 3);
-    }
+    std::vector<Slot> m_slots;
 };
+
+// The name in the local code page as QString::toLocal8Bit writes it, into out. UTF-8 without
+// surrogates, the usual case, is written here: no allocation for each name.
+void localBytes(const QString& s, bool utf8, std::string& out)
+{
+    if (utf8) {
+        out.resize(3 * static_cast<size_t>(s.size()));
+        char* o = out.data();
+        bool plain = true;
+        for (const QChar q : s) {
+            const char16_t u = q.unicode();
+            if (u < 0x80) {
+                *o++ = static_cast<char>(u);
+            } else if (u < 0x800) {
+                *o++ = static_cast<char>(0xC0 | u >> 6);
+                *o++ = static_cast<char>(0x80 | (u & 0x3F));
+            } else if (!q.isSurrogate()) {
+                *o++ = static_cast<char>(0xE0 | u >> 12);
+                *o++ = static_cast<char>(0x80 | (u >> 6 & 0x3F));
+                *o++ = static_cast<char>(0x80 | (u & 0x3F));
+            } else {
+                plain = false;
+                break;
+            }
+        }
+        if (plain) {
+            out.resize(static_cast<size_t>(o - out.data()));
+            return;
+        }
+    }
+    const QByteArray bytes = utils::detail::toLocal8Bit(s);
+    out.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
 
 std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
 {
@@ -692,116 +884,126 @@ std::shared_ptr<const Index> build(const QList<CStockInfo>& list)
     x->list = list;
     x->n = static_cast<uint32_t>(std::min<qsizetype>(list.size(), kMaxInstruments));
     const uint32_t n = x->n;
-    x->rowOfId = tieOrder(list, n);
-    std::vector<uint32_t> idOfRow(n);
-    for (uint32_t id = 0; id < n; ++id)
-        idOfRow[x->rowOfId[id]] = id;
+    const RowMarkets given = rowMarkets(list, n);
+    std::vector<Keyed> keyed, sortScratch;
+    x->rowOfId = tieOrder(list, n, given, keyed, sortScratch);
 
-    // Markets, folded and sorted, and the market of each row.
-    QHash<QString, uint32_t> marketOf; // the market as given: its index, or UINT32_MAX for none
-    for (uint32_t row = 0; row < n; ++row) {
-        const QString& market = list.at(static_cast<int>(row)).market;
-        if (!marketOf.contains(market)) {
-            marketOf.insert(market, 0);
-            const QString folded = foldText(market);
-            if (!folded.isEmpty()) x->markets.push_back(folded);
-        }
+    // Markets, folded and sorted, and the market of each id.
+    std::vector<uint32_t> foldedOf; // by market given: its index, or UINT32_MAX for none
+    for (const QString& market : given.given) {
+        const QString folded = foldText(market);
+        if (!folded.isEmpty()) x->markets.push_back(folded);
     }
     std::sort(x->markets.begin(), x->markets.end());
     x->markets.erase(std::unique(x->markets.begin(), x->markets.end()), x->markets.end());
-    for (auto it = marketOf.begin(); it != marketOf.end(); ++it) {
-        const QString folded = foldText(it.key());
+    for (const QString& market : given.given) {
+        const QString folded = foldText(market);
         const auto at = std::lower_bound(x->markets.begin(), x->markets.end(), folded);
-        it.value() = folded.isEmpty() ? UINT32_MAX : static_cast<uint32_t>(at - x->markets.begin());
+        foldedOf.push_back(folded.isEmpty() ? UINT32_MAX
+                                            : static_cast<uint32_t>(at - x->markets.begin()));
     }
-    std::vector<uint32_t> marketOfRow(n);
+    std::vector<uint32_t> marketOfId(n);
+    for (uint32_t id = 0; id < n; ++id)
+        marketOfId[id] = foldedOf[given.ofRow[x->rowOfId[id]]];
+    std::vector<const CStockInfo*> infoOfId(n);
+    for (uint32_t id = 0; id < n; ++id)
+        infoOfId[id] = &list.at(static_cast<int>(x->rowOfId[id]));
 
-    // Rows in their own order, which keeps the instruments' memory in order.
+    // Ids in order: each key's ids come in order, and the spellings lie in the order the pinyin
+    // passes read them. The instruments lie in row order: those a few ids on are fetched ahead.
     const bool localUtf8 = utils::detail::localIsUtf8();
     x->codeStart.reserve(n + 1);
     x->spellStart.reserve(n + 1);
-    x->codeText.reserve(size_t(n) * 8);
-    x->spellText.reserve(size_t(n) * 40);
+    // About what codes and spellings take (6 and 26 a name in the benchmark's list): the texts
+    // are copied to their size at the end only when much is left over.
+    x->codeText.reserve(size_t(n) * 7);
+    x->spellText.reserve(size_t(n) * 28);
     x->filters.resize(n);
     std::vector<std::string> forms;
-    std::string nameBytes;
+    std::string nameBytes, scratch;
+    const std::string none;
     std::u16string folded;
     Postings::Builder pinyin(kPinyinKeys), text;
-    pinyin.reserve(size_t(n) * 32);
-    text.reserve(size_t(n) * 12);
+    pinyin.reserve(size_t(n) * 36, n);
+    text.reserve(size_t(n) * 10, n);
+    TextKeys textKeys;
     PrefixWalk prefixes;
-    for (uint32_t row = 0; row < n; ++row) {
-        const CStockInfo& info = list.at(static_cast<int>(row));
+    for (uint32_t id = 0; id < n; ++id) {
+        fetchAhead([&infoOfId](uint32_t i) { return infoOfId[i]; }, id, n);
+        const CStockInfo& info = *infoOfId[id];
         x->longestName = std::max(x->longestName, static_cast<int>(info.name.size()));
         x->longestCode = std::max(x->longestCode, static_cast<int>(info.code.size()));
         x->longestMarket = std::max(x->longestMarket, static_cast<int>(info.market.size()));
-        marketOfRow[row] = marketOf.value(info.market);
 
         x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
         appendFolded(x->codeText, info.code);
         const QString product = productOf(info.code);
         if (!product.isEmpty() && isFuturesMarket(info.market.toUtf8().toStdString()))
-            x->products[foldText(product)].push_back(idOfRow[row]);
+            x->products[foldText(product)].push_back(id);
 
         x->spellStart.push_back(static_cast<uint32_t>(x->spellText.size()));
-        const QByteArray local = utils::detail::toLocal8Bit(info.name);
-        nameBytes.assign(local.constData(), static_cast<size_t>(local.size()));
+        localBytes(info.name, localUtf8, nameBytes);
         KD::getPy(forms, nameBytes);
-        if (forms.size() >= 3) appendSpelling(x->spellText, forms[2]);
-        const Spelling spelling{x->spellText.data() + x->spellStart[row],
-                                x->spellText.data() + x->spellText.size()};
-        prefixes.addAll(spelling, row, pinyin);
-        x->filters[idOfRow[row]] = prefixes.filter();
+        // An empty reading is written '?': each separator may add a letter.
+        const std::string& every = forms.size() >= 3 ? forms[2] : none;
+        if (scratch.size() < 2 * every.size() + 1) scratch.resize(2 * every.size() + 1);
+        x->spellText.append(scratch.data(), prefixes.read(every, scratch.data()));
+        pinyin.beginId(id);
+        prefixes.addKeys(pinyin);
+        x->filters[id] = prefixes.filter();
 
         // Every unit and pair at the start; inside, runs of ASCII letters and digits are left to
         // the pinyin postings, which find them.
         folded.clear();
         appendFolded(folded, info.name);
         const int first = unitIndex(info.name, 0, localUtf8);
-        text.beginRow(row);
+        text.beginId(id);
         for (size_t i = 0; i < folded.size(); ++i) {
             const bool start = i <= static_cast<size_t>(first);
             const unsigned flags = start ? kStart : 0;
             const char16_t u = folded[i];
-            if (start || !isAsciiAlnum(u)) text.add(unitKey(u), flags);
+            if (start || !isAsciiAlnum(u)) text.add(textKeys.of(unitKey(u), text), flags);
             if (i + 1 < folded.size() &&
                 (start || !isAsciiAlnum(u) || !isAsciiAlnum(folded[i + 1])))
-                text.add(pairKey(u, folded[i + 1]), flags);
+                text.add(textKeys.of(pairKey(u, folded[i + 1]), text), flags);
         }
     }
     x->codeStart.push_back(static_cast<uint32_t>(x->codeText.size()));
     x->spellStart.push_back(static_cast<uint32_t>(x->spellText.size()));
-    x->codeText.shrink_to_fit();
-    x->spellText.shrink_to_fit();
-    x->pinyin = pinyin.finish(x->rowOfId);
-    x->text = text.finish(x->rowOfId);
-    for (auto& contracts : x->products)
-        std::sort(contracts.begin(), contracts.end());
+    auto fit = [](auto& s) {
+        if (s.capacity() - s.size() > s.size() / 8) s.shrink_to_fit();
+    };
+    fit(x->codeText);
+    fit(x->spellText);
+    x->pinyin = pinyin.finish();
+    x->text = text.finish(textKeys.values);
 
     // Codes, then codes by market: the same order bucketed by market.
     const Index& ix = *x;
-    std::vector<std::pair<CodeOrder, uint32_t>> codes;
-    codes.reserve(n);
-    for (uint32_t id = 0; id < n; ++id)
-        codes.emplace_back(CodeOrder(ix.code(id)), id);
-    std::sort(codes.begin(), codes.end(), [&ix](const auto& a, const auto& b) {
-        if (!(a.first == b.first)) return a.first < b.first;
-        const int c = ix.code(a.second).compare(ix.code(b.second));
-        return c != 0 ? c < 0 : a.second < b.second;
+    std::vector<Keyed>& codes = keyed;
+    for (uint32_t id = 0; id < n; ++id) {
+        const std::array<uint64_t, 2> code = codeWords(ix.code(id));
+        codes[id] = {{0, code[0], code[1]}, id};
+    }
+    sortByKey(codes, sortScratch, [&ix](auto first, auto last) {
+        std::sort(first, last, [&ix](const Keyed& a, const Keyed& b) {
+            const int c = ix.code(a.value).compare(ix.code(b.value));
+            return c != 0 ? c < 0 : a.value < b.value;
+        });
     });
     x->byCode.reserve(n);
-    for (const auto& c : codes)
-        x->byCode.push_back(c.second);
+    for (const Keyed& c : codes)
+        x->byCode.push_back(c.value);
 
     x->marketStart.assign(x->markets.size() + 1, 0);
-    for (uint32_t row = 0; row < n; ++row)
-        if (marketOfRow[row] != UINT32_MAX) ++x->marketStart[marketOfRow[row] + 1];
+    for (uint32_t id = 0; id < n; ++id)
+        if (marketOfId[id] != UINT32_MAX) ++x->marketStart[marketOfId[id] + 1];
     for (size_t m = 1; m < x->marketStart.size(); ++m)
         x->marketStart[m] += x->marketStart[m - 1];
     x->byMarketCode.resize(x->marketStart.back());
     std::vector<uint32_t> next(x->marketStart.begin(), x->marketStart.end() - 1);
     for (const uint32_t id : x->byCode) {
-        const uint32_t m = marketOfRow[x->rowOfId[id]];
+        const uint32_t m = marketOfId[id];
         if (m != UINT32_MAX) x->byMarketCode[next[m]++] = id;
     }
     x->markets.shrink_to_fit();

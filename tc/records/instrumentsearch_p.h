@@ -4,9 +4,12 @@
 // matcher, the letter-pair filter and compressed postings.
 
 #include <QString>
+#include <QtAlgorithms>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,7 +23,14 @@ constexpr int kMaxTyped = 64;
 // an index into the folded text is an index into the original.
 QString foldText(const QString& s);
 // One UTF-16 unit (not a surrogate) as foldText folds it.
-char16_t foldUnit(char16_t u);
+char16_t foldOtherUnit(char16_t u);
+inline char16_t foldUnit(char16_t u)
+{
+    // ASCII and the CJK ideographs, most of every name, need no table.
+    if (u < 0x80) return u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u;
+    if (u >= 0x4E00 && u <= 0x9FFF) return u;
+    return foldOtherUnit(u);
+}
 // Where folded (a folded text) first occurs in s once folded; -1 for nowhere.
 int foldedIndexOf(const QString& s, const QString& folded);
 
@@ -56,10 +66,6 @@ struct Spelling
     int firstMatch(const Typed& t) const;
 };
 
-// Appends the spelling of KD::getPy's every-reading form ("Pu Fa Yin Hang/Xing/Heng") to out;
-// readings that are not a letter or digit and lower-case letters spell nothing.
-void appendSpelling(std::string& out, const std::string& everyReading);
-
 // Whether a reading (lower-case) is lve or nve, which may be typed lue and nue.
 inline bool takesUe(const char* r, size_t len)
 {
@@ -72,13 +78,28 @@ inline bool isDigraph(const char* r, size_t len)
     return len >= 2 && r[1] == 'h' && (r[0] == 'z' || r[0] == 'c' || r[0] == 's');
 }
 
+// A letter or digit as one of 36 symbols (a to z, 0 to 9); -1 for anything else.
+inline int symbolOf(char c)
+{
+    return c >= 'a' && c <= 'z' ? c - 'a' : c >= '0' && c <= '9' ? 26 + (c - '0') : -1;
+}
+
 // 128 bits standing for the pairs of letters that follow each other in some typed spelling of a
 // name; input holding a pair the name lacks cannot match it.
 struct PairFilter
 {
     uint64_t bits[2] = {0, 0};
 
-    void add(char a, char b);
+    void add(char a, char b)
+    {
+        const int sa = symbolOf(a), sb = symbolOf(b);
+        if (sa >= 0 && sb >= 0) addSymbols(static_cast<uint32_t>(sa), static_cast<uint32_t>(sb));
+    }
+    void addSymbols(uint32_t a, uint32_t b)
+    {
+        const uint32_t bit = ((a * 36 + b) * 2654435761u) >> 25;
+        bits[bit / 64] |= uint64_t(1) << (bit % 64);
+    }
     bool holds(const PairFilter& need) const
     {
         return (bits[0] & need.bits[0]) == need.bits[0] && (bits[1] & need.bits[1]) == need.bits[1];
@@ -91,36 +112,56 @@ PairFilter pairsOf(const Typed& t);
 class Postings
 {
 public:
-    // Takes the entries row by row, rows in increasing order (below 2^28); a row may hold a key
-    // more than once, its flags are then or-ed. Keys below denseKeys are counted into place;
-    // with denseKeys 0 the keys may be anything below 2^34 and are sorted. finish numbers the
-    // rows by their ids (rowOfId[id] is the row of id) and lists each key's ids in order.
+    // Takes the entries id by id, ids in increasing order (below 2^28), keys numbered from 0;
+    // an id may hold a key more than once, its flags are then or-ed. Each entry is kept once, in
+    // four bytes, and the bytes of each key's gaps are counted as they come: finish writes every
+    // list in its place in one pass, with no sort.
     class Builder
     {
     public:
-        explicit Builder(uint32_t denseKeys = 0) : m_denseKeys(denseKeys) {}
-        void reserve(size_t entries);
-        // Starts the entries of a row.
-        void beginRow(uint32_t row);
-        void add(uint64_t key, unsigned flags)
+        explicit Builder(uint32_t keys = 0) : m_keys(keys) {}
+        void reserve(size_t entries, uint32_t ids);
+        // A new key number.
+        uint32_t addKey()
         {
-            if (m_denseKeys)
-                m_dense.push_back(static_cast<uint32_t>(key) << 2 | flags);
-            else
-                m_sparse.push_back(key << 30 | uint64_t(m_row) << 2 | flags);
+            m_keys.emplace_back();
+            return static_cast<uint32_t>(m_keys.size() - 1);
         }
-        Postings finish(const std::vector<uint32_t>& rowOfId);
+        // Starts the entries of an id.
+        void beginId(uint32_t id);
+        void add(uint32_t key, unsigned flags)
+        {
+            Key& k = m_keys[key];
+            if (k.last == m_id) {
+                if (flags) addFlags(key, flags);
+                return;
+            }
+            // The gap and the flags take 7 bits a byte.
+            const uint32_t bits = 32 - qCountLeadingZeroBits(quint32((m_id - k.last - 1) << 2 | 1));
+            k.bytes += (bits + 6) / 7;
+            k.last = m_id;
+            if (m_size == m_capacity) grow();
+            m_entries[m_size++] = key << 2 | flags;
+        }
+        // The postings of the keys numbered, each number standing for values[number], or for
+        // itself when values is empty (values: all different).
+        Postings finish(const std::vector<uint64_t>& values = {});
 
     private:
-        Postings finishDense(const std::vector<uint32_t>& rowOfId);
-        Postings finishSparse(const std::vector<uint32_t>& rowOfId);
-        size_t size() const { return m_denseKeys ? m_dense.size() : m_sparse.size(); }
+        struct Key
+        {
+            uint32_t last = UINT32_MAX; // the id of its last entry (the first gap counts from -1)
+            uint32_t bytes = 0;         // the bytes of its gaps; in finish, where the next goes
+        };
+        void grow();
+        void addFlags(uint32_t key, unsigned flags);
 
-        uint32_t m_denseKeys;
-        uint32_t m_row = 0;
-        std::vector<uint64_t> m_sparse;   // key << 30 | row << 2 | flags
-        std::vector<uint32_t> m_dense;    // key << 2 | flags
-        std::vector<uint32_t> m_rowStart; // per row, where its entries begin
+        std::vector<Key> m_keys;
+        std::unique_ptr<uint32_t[]> m_entries; // key << 2 | flags, id by id
+        size_t m_size = 0;
+        size_t m_capacity = 0;
+        std::vector<uint32_t> m_idStart; // per id, where its entries begin
+        uint32_t m_id = UINT32_MAX;
     };
 
     class Cursor
@@ -155,9 +196,6 @@ public:
 
 private:
     size_t slot(uint64_t key) const;
-    // Writes each key's ids, from sorted entries of id << 2 | flags; keyOf tells an entry's key.
-    template <typename Entry, typename KeyOf, typename IdOf>
-    static Postings encode(const std::vector<Entry>& entries, KeyOf keyOf, IdOf idOf);
 
     std::vector<uint64_t> m_keys;
     std::vector<uint32_t> m_starts; // m_keys.size() + 1

@@ -90,6 +90,12 @@ QString fromLocal8Bit(const std::string& bytes)
     return utils::detail::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+// Whether the local code page is UTF-8.
+bool isUtf8Local()
+{
+    return utils::detail::localIsUtf8();
+}
+
 template <typename F> void forEachCodePoint(const QString& s, F&& f)
 {
     for (int i = 0; i < s.size(); ++i) {
@@ -102,33 +108,87 @@ template <typename F> void forEachCodePoint(const QString& s, F&& f)
     }
 }
 
-std::vector<Unit> unitsOf(const QString& name)
+// Adds the unit of one code point of a name, if it is one.
+void addUnit(std::vector<Unit>& units, char32_t c)
+{
+    Unit u;
+    u.code = foldFullWidth(c);
+    const int index = charIndex(u.code);
+    if (isAsciiAlnum(u.code)) {
+        u.letter = asciiLower(u.code);
+    } else if (index >= 0) {
+        const uint16_t reading = table::kReading[index];
+        if (reading & 0x8000) {
+            const int k = reading & 0x7FFF;
+            u.readings = table::kMultiReadings + table::kMultiFirst[k];
+            u.count = table::kMultiFirst[k + 1] - table::kMultiFirst[k];
+        } else {
+            u.readings = &table::kReading[index];
+            u.count = 1;
+        }
+        u.natural = u.readings[0];
+    } else if (QChar::isLetterOrNumber(u.code)) {
+        u.letter = '?';
+    } else {
+        return;
+    }
+    units.push_back(u);
+}
+
+// The units of well-formed UTF-8 text, decoded here rather than through a QString; false, and
+// units left for the codec to fill, for any byte sequence whose decoding is not plain (a
+// malformed or cut sequence, a surrogate, a noncharacter, a byte-order mark at the start).
+bool unitsOfUtf8(const std::string& text, std::vector<Unit>& units)
+{
+    const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = begin + text.size();
+    const auto* s = begin;
+    auto continuation = [&end](const unsigned char* p, int count) {
+        for (int k = 0; k < count; ++k)
+            if (p + k == end || (p[k] & 0xC0) != 0x80) return false;
+        return true;
+    };
+    while (s < end) {
+        char32_t c = *s;
+        int more = 0;
+        if (c < 0x80) {
+            addUnit(units, c);
+            ++s;
+            continue;
+        }
+        if (c >= 0xC2 && c <= 0xDF) {
+            c &= 0x1F;
+            more = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            c &= 0x0F;
+            more = 2;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            c &= 0x07;
+            more = 3;
+        } else {
+            return false;
+        }
+        if (!continuation(s + 1, more)) return false;
+        for (int k = 1; k <= more; ++k)
+            c = c << 6 | (s[k] & 0x3F);
+        constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+        if (c < kLeast[more] || c > 0x10FFFF || QChar::isSurrogate(c) || QChar::isNonCharacter(c) ||
+            (c == 0xFEFF && s == begin))
+            return false;
+        addUnit(units, c);
+        s += more + 1;
+    }
+    return true;
+}
+
+std::vector<Unit> unitsOf(const std::string& text)
 {
     std::vector<Unit> units;
-    units.reserve(static_cast<size_t>(name.size()));
-    forEachCodePoint(name, [&units](char32_t c) {
-        Unit u;
-        u.code = foldFullWidth(c);
-        const int index = charIndex(u.code);
-        if (isAsciiAlnum(u.code)) {
-            u.letter = asciiLower(u.code);
-        } else if (index >= 0) {
-            const uint16_t reading = table::kReading[index];
-            if (reading & 0x8000) {
-                const int k = reading & 0x7FFF;
-                u.readings = table::kMultiReadings + table::kMultiFirst[k];
-                u.count = table::kMultiFirst[k + 1] - table::kMultiFirst[k];
-            } else {
-                u.readings = &table::kReading[index];
-                u.count = 1;
-            }
-            u.natural = u.readings[0];
-        } else if (QChar::isLetterOrNumber(u.code)) {
-            u.letter = '?';
-        } else {
-            return true;
-        }
-        units.push_back(u);
+    units.reserve(text.size());
+    if (isUtf8Local() && unitsOfUtf8(text, units)) return units;
+    units.clear();
+    forEachCodePoint(fromLocal8Bit(text), [&units](char32_t c) {
+        addUnit(units, c);
         return true;
     });
     return units;
@@ -278,30 +338,52 @@ struct FilterBits
     int second;
 };
 
-FilterBits filterBits(int symbol, int next)
+constexpr FilterBits filterBits(int symbol, int next)
 {
     const uint32_t pair = static_cast<uint32_t>(symbol * kSymbols + next);
     return {static_cast<int>((pair * 2654435761u) >> 20) % kFilterBits,
             static_cast<int>((pair * 0x85EBCA6Bu) >> 21) % kFilterBits};
 }
 
+// The bits of every pair of symbols.
+struct PairBits
+{
+    unsigned char first[kSymbols * kSymbols] = {};
+    unsigned char second[kSymbols * kSymbols] = {};
+
+    constexpr PairBits()
+    {
+        for (int pair = 0; pair < kSymbols * kSymbols; ++pair) {
+            const FilterBits b = filterBits(pair / kSymbols, pair % kSymbols);
+            first[pair] = static_cast<unsigned char>(b.first);
+            second[pair] = static_cast<unsigned char>(b.second);
+        }
+    }
+};
+constexpr PairBits kPairBits;
+
 struct Filter
 {
-    unsigned char sixes[kFilterChars] = {};
+    uint64_t bits[2] = {}; // the filter's bits in order
 
     void add(int symbol, int next)
     {
         if (symbol < 0 || next < 0) return;
-        const FilterBits b = filterBits(symbol, next);
-        sixes[b.first / 6] |= static_cast<unsigned char>(1u << (b.first % 6));
-        sixes[b.second / 6] |= static_cast<unsigned char>(1u << (b.second % 6));
+        const int pair = symbol * kSymbols + next;
+        set(kPairBits.first[pair]);
+        set(kPairBits.second[pair]);
     }
+    void set(int bit) { bits[bit / 64] |= uint64_t(1) << (bit % 64); }
 
     void writeTo(std::string& out) const
     {
         out.assign(kFilterChars, '0');
-        for (int i = 0; i < kFilterChars; ++i)
-            out[static_cast<size_t>(i)] = static_cast<char>('0' + sixes[i]);
+        for (int i = 0; i < kFilterChars; ++i) {
+            const int at = 6 * i;
+            uint64_t six = bits[at / 64] >> (at % 64);
+            if (at % 64 > 64 - 6) six |= bits[at / 64 + 1] << (64 - at % 64);
+            out[static_cast<size_t>(i)] = static_cast<char>('0' + (six & 63));
+        }
     }
 };
 
@@ -383,58 +465,67 @@ bool readTyped(const std::string& input, Typed& t)
 
 void getPy(std::vector<std::string>& pyList, const std::string& text)
 {
-    std::vector<Unit> units = unitsOf(fromLocal8Bit(text));
+    std::vector<Unit> units = unitsOf(text);
     applyPhrases(units);
 
-    // The forms are written in place, each reserved to its exact length first: a fresh list holds
-    // no spare capacity, and a list given again keeps its strings' buffers.
+    // The forms are written in place, each made to its exact length first: a fresh list holds no
+    // spare capacity, and a list given again keeps its strings' buffers.
+    auto others = [](const Unit& u, auto&& f) { // the readings after the natural one
+        for (int k = 0; k < u.count; ++k)
+            if (u.readings[k] != u.natural) f(u.readings[k]);
+    };
     size_t fullLength = 0, everyLength = units.empty() ? 0 : units.size() - 1;
     for (const Unit& u : units) {
-        fullLength += u.count ? kSyllableLengths.of[u.natural] : 1;
-        for (int k = 0; k < u.count; ++k)
-            everyLength += kSyllableLengths.of[u.readings[k]] + (k > 0);
-        everyLength += u.count ? 0 : 1;
+        const size_t natural = u.count ? kSyllableLengths.of[u.natural] : 1;
+        fullLength += natural;
+        everyLength += natural;
+        others(u, [&everyLength](int r) { everyLength += 1 + kSyllableLengths.of[r]; });
     }
     pyList.resize(4);
-    auto fresh = [](std::string& form, size_t length) -> std::string& {
+    auto fresh = [](std::string& form, size_t length) -> char* {
         // reserve may round up; a string made to the length holds exactly it.
-        if (form.capacity() < length) form = std::string(length, '\0');
-        form.clear();
-        return form;
+        if (form.capacity() < length)
+            form = std::string(length, '\0');
+        else
+            form.resize(length);
+        return form.data();
     };
-    std::string& initials = fresh(pyList[0], units.size());
-    std::string& full = fresh(pyList[1], fullLength);
-    std::string& every = fresh(pyList[2], everyLength);
+    char* initials = fresh(pyList[0], units.size());
+    char* full = fresh(pyList[1], fullLength);
+    char* every = fresh(pyList[2], everyLength);
     Filter filter;
     uint64_t heads = 0; // symbols the current character's readings begin with
     uint64_t previousHeads = 0;
     auto addReading = [&](const char* syllable, size_t length) {
-        every += asciiUpper(static_cast<unsigned char>(syllable[0]));
-        every.append(syllable + 1, length - 1);
+        *every++ = asciiUpper(static_cast<unsigned char>(syllable[0]));
+        std::memcpy(every, syllable + 1, length - 1);
+        every += length - 1;
         const int head = symbolOf(syllable[0]);
         if (head < 0) return;
         heads |= uint64_t(1) << head;
         if (syllable[1]) filter.add(head, symbolOf(syllable[1]));
         if (takesUe(syllable)) filter.add(head, symbolOf('u'));
     };
-    for (const Unit& u : units) {
-        if (!every.empty()) every += ' ';
+    for (size_t i = 0; i < units.size(); ++i) {
+        const Unit& u = units[i];
+        if (i > 0) *every++ = ' ';
         heads = 0;
         if (u.count == 0) {
             const char letter[] = {u.letter, 0, 0}; // room for takesUe to look two on
-            initials += u.letter;
-            full += u.letter;
+            *initials++ = u.letter;
+            *full++ = u.letter;
             addReading(letter, 1);
         } else {
             const char* natural = table::kSyllables[u.natural];
-            initials += natural[0];
-            full.append(natural, kSyllableLengths.of[u.natural]);
-            addReading(natural, kSyllableLengths.of[u.natural]);
-            for (int k = 0; k < u.count; ++k) {
-                if (u.readings[k] == u.natural) continue;
-                every += '/';
-                addReading(table::kSyllables[u.readings[k]], kSyllableLengths.of[u.readings[k]]);
-            }
+            const size_t length = kSyllableLengths.of[u.natural];
+            *initials++ = natural[0];
+            std::memcpy(full, natural, length);
+            full += length;
+            addReading(natural, length);
+            others(u, [&](int r) {
+                *every++ = '/';
+                addReading(table::kSyllables[r], kSyllableLengths.of[r]);
+            });
         }
         for (uint64_t h = heads; h; h &= h - 1) {
             for (uint64_t p = previousHeads; p; p &= p - 1)

@@ -3,7 +3,8 @@
 #                (an added function) or not (a removed function, a field inserted in a record);
 #   MODE=update  writes the baselines, to be committed with the change they accept.
 # Arguments: BUILD_DIR (a RelWithDebInfo build), WORK_DIR, BASELINE_DIR, ABIDW, ABIDIFF,
-# LIBRARIES (name=path|name=path...). Only the installed headers count as public: the types declared in
+# LIBRARIES (name=path|name=path...), SUPPRESSIONS (abi-suppressions.ini: the standard library's
+# instantiations, which are not the libraries' ABI). Only the installed headers count as public: the types declared in
 # *_p.h or in the .cpp files, and the libraries' own non-exported names, are left out.
 cmake_minimum_required(VERSION 3.16)
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -25,6 +26,7 @@ foreach(entry IN LISTS LIBRARIES)
     # Without paths or source locations, so the baseline does not change with the checkout's
     # place or with lines moving in a header.
     execute_process(COMMAND ${ABIDW} --headers-dir ${prefix}/include --drop-private-types
+        --suppressions ${SUPPRESSIONS}
         --no-show-locs --no-corpus-path --no-comp-dir-path --type-id-style hash
         --out-file ${current} ${library}
         RESULT_VARIABLE rc ERROR_VARIABLE err)
@@ -39,7 +41,8 @@ foreach(entry IN LISTS LIBRARIES)
     if(NOT EXISTS ${baseline})
         message(FATAL_ERROR "no baseline ${baseline}: write it with the target abi-baseline")
     endif()
-    execute_process(COMMAND ${ABIDIFF} --no-show-locs ${baseline} ${current}
+    execute_process(COMMAND ${ABIDIFF} --no-show-locs --suppressions ${SUPPRESSIONS}
+        ${baseline} ${current}
         RESULT_VARIABLE rc OUTPUT_VARIABLE report ERROR_VARIABLE err)
     # abidiff's status is a bit set: 1 error, 2 usage error, 4 ABI change, 8 incompatible change.
     if(rc EQUAL 0)
