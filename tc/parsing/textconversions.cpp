@@ -186,20 +186,16 @@ template <int Bytes> void rewriteSmall(std::string& text)
     text.resize(kept);
 }
 
-} // namespace
-
-std::string ToDBS(std::string text)
+// ToDBS of a text of 16 bytes or more, in place. Out of line, so the path of names (shorter)
+// saves and restores no more registers than it uses.
+Q_NEVER_INLINE void rewriteLong(std::string& text)
 {
     // Every rule writes no more bytes than it reads, so the text is rewritten in place, 64 bytes
     // at a time.
     const size_t n = text.size();
-    if (n < 16) {
-        rewriteSmall<16>(text);
-        return text;
-    }
     if (n < 32) {
         rewriteSmall<32>(text);
-        return text;
+        return;
     }
     unsigned char* p = reinterpret_cast<unsigned char*>(&text[0]);
     size_t r = 0;
@@ -237,6 +233,16 @@ std::string ToDBS(std::string text)
         }
     }
     text.resize(w);
+}
+
+} // namespace
+
+std::string ToDBS(std::string text)
+{
+    if (text.size() < 16)
+        rewriteSmall<16>(text);
+    else
+        rewriteLong(text);
     return text;
 }
 
