@@ -1,5 +1,7 @@
-// parserCsvLine and parserLineSplit on any text give exactly what the plain Qt steps give.
+// parserCsvLine and parserLineSplit on any text give exactly what the plain Qt steps give; the
+// file readers' one-pass form of parserCsvLine gives what parserCsvLine gives.
 #include <tc/parsing/csvline.h>
+#include <tc/parsing/csvline_p.h>
 
 #include "fuzzinput.h"
 #include "literal/csvline.h"
@@ -20,6 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         TC::literal::parserCsvLine(plain);
         agree(fast == plain);
     }
+
+    // After any text already there, and without the quotes as the line lists keep lines.
+    QString appended = QStringLiteral("kept");
+    TC::detail::appendCsvLine(text.constData(), static_cast<int>(text.size()), false, appended, 4);
+    agree(appended == QStringLiteral("kept") + fast);
+    QString unquoted;
+    TC::detail::appendCsvLine(text.constData(), static_cast<int>(text.size()), true, unquoted, 0);
+    agree(unquoted == QString(fast).remove(QLatin1Char('"')));
 
     QString line = text;
     QStringList fastFields{QStringLiteral("stale")}, plainFields;

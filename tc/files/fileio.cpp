@@ -4,12 +4,14 @@
 #include <tc/host/filehelper.h>
 #include <tc/parsing/codepage_p.h>
 #include <tc/parsing/csvline.h>
+#include <tc/parsing/csvline_p.h>
 
 #include "localfile_p.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <memory>
 
@@ -19,9 +21,6 @@ namespace {
 
 // The most characters reserved ahead for a text read whole; larger files grow the text as read.
 constexpr qint64 kReserveLimit = qint64(1) << 28;
-
-// Characters reserved beyond a line's length for the values of its exponent fields.
-constexpr int kExponentRoom = 8;
 
 // The fopen modes of the C standard; any other is undefined behaviour in some runtimes.
 constexpr const char* kWriteModes[] = {"r",   "w",  "a",   "rb",  "wb",   "ab",  "r+",
@@ -67,12 +66,9 @@ bool QReadFile(const QString& path, QString& content, bool csv)
     // written out: a quarter more saves moving the whole text once it is nearly read.
     const qint64 bytes = reader.size();
     content.reserve(static_cast<int>(std::min(bytes + bytes / 4 + 1, kReserveLimit)));
-    QString line;
     const auto append = [&](const QChar* text, int length, detail::LineFlags flags) {
         if (csv && flags.exponent) {
-            line.setUnicode(text, length);
-            parserCsvLine(line);
-            content += line;
+            detail::appendCsvLine(text, length, false, content, static_cast<int>(content.size()));
         } else if (csv && flags.quote) {
             const auto at = content.size();
             content.resize(at + length);
@@ -92,18 +88,29 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
 {
     LineReader reader(path);
     if (!reader.isOpen()) return false;
+    QString rewritten;
+    // After the first lines, the list is given room for the lines the whole file would hold at
+    // their length, so it is not moved as it grows; never more than one entry for each 8 bytes of
+    // the file, so the room stays under the file's size whatever the first lines were.
+    const qint64 bytes = reader.size();
+    const qsizetype held = lines.size();
+    bool sized = bytes <= 0;
     const auto append = [&](const QChar* text, int length, detail::LineFlags flags) {
+        if (!sized && lines.size() - held >= 64) {
+            sized = true;
+            const qint64 read = std::max<qint64>(reader.position(), 1);
+            const qint64 expected =
+                std::min((lines.size() - held) * bytes / read * 17 / 16, bytes / 8);
+            const qint64 room = std::min<qint64>(held + expected, INT_MAX / 16);
+            if (room > lines.size()) lines.reserve(static_cast<int>(room));
+        }
         // The line is made in its place in the list: no count of references to raise and lower.
         lines.append(QString());
         QString& line = lines.last();
         if (csv && flags.exponent) {
-            // A value written out mostly takes a character or two more than its exponent form:
-            // room for it saves moving the line to a larger string.
-            line.reserve(length + kExponentRoom);
-            line.append(text, length);
-            parserCsvLine(line);
-            // parserCsvLine keeps the quotes a line has and adds none.
-            if (flags.quote) line.remove(QLatin1Char('"'));
+            // Rewritten in a buffer kept from line to line, then copied at its size.
+            detail::appendCsvLine(text, length, true, rewritten, 0);
+            line = QString(rewritten.constData(), rewritten.size());
         } else if (flags.quote) {
             line = QString(length, Qt::Uninitialized);
             line.resize(copyUnquoted(text, length, flags.firstQuote, line.data(), !csv, true));

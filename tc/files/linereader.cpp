@@ -54,7 +54,7 @@ bool LineReader::Private::fill()
     }
     if (!decoder) decoder.emplace(fallback);
     consumed += read;
-    text = decoder->decode(block, read);
+    decoder->decodeInto(text, block, read);
     pos = 0;
     emptyTail = text.isEmpty() && carry.isEmpty();
     return true;

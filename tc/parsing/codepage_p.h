@@ -256,8 +256,25 @@ public:
     StreamDecoder(const StreamDecoder&) = delete;
     StreamDecoder& operator=(const StreamDecoder&) = delete;
 
+    // decode's result in text, whose memory is kept from block to block where it can be.
+    void decodeInto(QString& text, const char* data, qsizetype size)
+    {
+        // In UTF-8, a block of ASCII bytes that follows a complete sequence decodes to its bytes
+        // as they are: data files mostly are such blocks, widened here without the converter.
+        // The first block always goes through it, which settles the byte-order mark.
+        if (m_utf8 && m_cleanEnd && isAscii(data, size)) {
+            text.resize(static_cast<int>(size));
+            char16_t* out = reinterpret_cast<char16_t*>(text.data());
+            for (qsizetype i = 0; i < size; ++i)
+                out[i] = static_cast<unsigned char>(data[i]);
+            return;
+        }
+        text = decode(data, size);
+    }
+
     QString decode(const char* data, qsizetype size)
     {
+        m_cleanEnd = size > 0 && static_cast<unsigned char>(data[size - 1]) < 0x80;
 #if QT_VERSION_MAJOR < 6
         if (!m_codec) {
             QTextCodec* fallback =
@@ -265,6 +282,7 @@ public:
             m_codec =
                 QTextCodec::codecForUtfText(QByteArray::fromRawData(data, static_cast<int>(size)),
                                             fallback ? fallback : QTextCodec::codecForLocale());
+            m_utf8 = m_codec->mibEnum() == 106;
         }
         return m_codec->toUnicode(data, static_cast<int>(size), &m_state);
 #else
@@ -277,13 +295,24 @@ public:
                 m_decoder.emplace(m_fallback.constData());
             if (!m_decoder || !m_decoder->isValid())
                 LocalConverters::current().makeDecoder(m_decoder);
+            m_utf8 = m_decoder->isValid() && qstricmp(m_decoder->name(), "UTF-8") == 0;
         }
         return m_decoder->decode(bytes);
 #endif
     }
 
 private:
+    static bool isAscii(const char* data, qsizetype size)
+    {
+        unsigned char any = 0;
+        for (qsizetype i = 0; i < size; ++i)
+            any |= static_cast<unsigned char>(data[i]);
+        return any < 0x80;
+    }
+
     QByteArray m_fallback;
+    bool m_utf8 = false;     // the converter is UTF-8's
+    bool m_cleanEnd = false; // the last block ended on an ASCII byte, so no sequence is open
 #if QT_VERSION_MAJOR < 6
     QTextCodec* m_codec = nullptr;
     QTextCodec::ConverterState m_state;

@@ -1,4 +1,5 @@
 #include <tc/parsing/csvline.h>
+#include <tc/parsing/csvline_p.h>
 
 #include <tc/parsing/numberconversions_p.h>
 #include <tc/parsing/simd_p.h>
@@ -7,6 +8,7 @@
 #include <QtAlgorithms>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -78,11 +80,63 @@ void findQuoteAndE(const QString& text, int& quote, int& e)
     }
 }
 
+// The value of a field of the usual shape, as fieldValue writes it: a sign or none, digits, a
+// point and digits or none, "E+" or "E-" and one or two digits, at most ten significant digits
+// and a count up to 22. Its exact decimal value is printed: stepping by 10.0 from the nearest
+// double loses less than 3e-15 of it, far under the half unit of the tenth digit to which the
+// printing rounds. False for any other field, which takes the general path.
+bool plainExponentValue(const QChar* line, int from, int to, QChar* text, int& length)
+{
+    int i = from;
+    const bool negative = i < to && line[i] == QLatin1Char('-');
+    if (i < to && (negative || line[i] == QLatin1Char('+'))) ++i;
+    char digits[10];
+    int significant = 0; // digits from the first non-zero one on
+    int lastNonZero = 0; // significant digits up to the last non-zero one
+    int whole = 0;
+    int fraction = -1;
+    for (; i < to; ++i) {
+        const char16_t c = line[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            if (fraction < 0)
+                ++whole;
+            else
+                ++fraction;
+            if (significant == 0 && c == u'0') continue;
+            if (significant < 10) digits[significant] = static_cast<char>(c);
+            ++significant;
+            if (c != u'0') lastNonZero = significant;
+        } else if (c == u'.' && fraction < 0 && whole > 0) {
+            fraction = 0;
+        } else {
+            break;
+        }
+    }
+    if (whole == 0 || fraction == 0 || whole + std::max(fraction, 0) > 20 || lastNonZero == 0 ||
+        lastNonZero > 10 || i + 3 > to || i + 4 < to || line[i] != QLatin1Char('E'))
+        return false;
+    const char16_t sign = line[i + 1].unicode();
+    if (sign != u'+' && sign != u'-') return false;
+    int count = 0;
+    for (int k = i + 2; k < to; ++k) {
+        const unsigned digit = line[k].unicode() - unsigned(u'0');
+        if (digit > 9) return false;
+        count = count * 10 + static_cast<int>(digit);
+    }
+    if (count > 22) return false;
+    std::fill(digits + std::min(significant, 10), digits + 10, '0');
+    // The digits read as a whole number of `significant` digits, then the point and the count.
+    const int exponent = significant - 1 - std::max(fraction, 0) + (sign == u'+' ? count : -count);
+    length = detail::layOutG10(negative, digits, exponent, text);
+    return true;
+}
+
 // The value of the field line[from, to), written to text (kRoom characters) with its length,
 // when the field holds exactly one "E+", else exactly one "E-"; false when the field stays as it
 // is.
 bool fieldValue(const QChar* line, int from, int to, QChar* text, int& length)
 {
+    if (plainExponentValue(line, from, to, text, length)) return true;
     int plusCount = 0;
     int plusAt = -1;
     int minusCount = 0;
@@ -157,6 +211,26 @@ void copyChars(QChar* to, const QChar* from, int n)
     }
 }
 
+// The commas, quotes and upper-case Es among units[start, start + 16), none past length: a block
+// that would run past it is read ending at length (when the line holds 16 units) and shifted.
+std::array<quint32, 3> blockMasks(const ushort* units, int length, int start)
+{
+    constexpr int kUnits = simd::Utf16Block::kUnits;
+    if (start + kUnits <= length) {
+        const auto m = simd::Utf16Block(units + start).eachOf(u',', u'"', u'E');
+        return {m[0], m[1], m[2]};
+    }
+    const int over = start + kUnits - length;
+    if (length >= kUnits) {
+        const auto m = simd::Utf16Block(units + length - kUnits).eachOf(u',', u'"', u'E');
+        return {m[0] >> over, m[1] >> over, m[2] >> over};
+    }
+    ushort padded[kUnits] = {};
+    std::copy(units + start, units + length, padded);
+    const auto m = simd::Utf16Block(padded).eachOf(u',', u'"', u'E');
+    return {m[0], m[1], m[2]};
+}
+
 } // namespace
 
 void parserCsvLine(QString& line)
@@ -172,6 +246,94 @@ void parserCsvLine(QString& line)
     }
     if (firstE >= 0) rewriteExponentFields(line, firstE);
 }
+
+namespace detail {
+
+void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, int at)
+{
+    // The line is copied whole, then mended where its commas, quotes and Es stand: o[w...)
+    // still holds in[r...) as copied while w - at == r, and is caught up from in once a dropped
+    // comma or a rewritten field has moved it. What is written plus what is left to read always
+    // fits: a value longer than its field makes room first.
+    int capacity = at + length + kRoom;
+    if (at == 0 && out.isEmpty())
+        out = QString(capacity, Qt::Uninitialized);
+    else
+        out.resize(capacity);
+    QChar* o = out.data();
+    std::memcpy(o + at, in, sizeof(QChar) * static_cast<size_t>(length));
+    int w = at;
+    int r = 0;
+    // Once moved, the copy is not trusted again, even where w - at comes back to r: a longer
+    // value may have written over it.
+    bool copied = true;
+    const auto catchUp = [&](int k) {
+        copied = copied && w - at == r;
+        if (!copied) copyChars(o + w, in + r, k - r);
+        w += k - r;
+        r = k;
+    };
+    int fieldStart = at;
+    bool fieldE = false;
+    bool fieldQuote = false;
+    bool quoted = false;
+    // Ends the field out[fieldStart, w), which in[k] follows.
+    const auto endField = [&](int k) {
+        char16_t value[kRoom]; // as QChar, which would be cleared first
+        int valueLength = 0;
+        if (fieldE && fieldValue(o, fieldStart, w, reinterpret_cast<QChar*>(value), valueLength)) {
+            if (fieldStart + valueLength + (length - k) > capacity) {
+                capacity = fieldStart + valueLength + (length - k) + kRoom;
+                out.resize(capacity);
+                o = out.data();
+            }
+            // Exactly the value: what follows it may still be the line as copied.
+            copyChars(o + fieldStart, reinterpret_cast<const QChar*>(value), valueLength);
+            w = fieldStart + valueLength;
+        } else if (dropQuotes && fieldQuote) {
+            w = static_cast<int>(std::remove(o + fieldStart, o + w, QLatin1Char('"')) - o);
+        }
+        fieldE = false;
+        fieldQuote = false;
+    };
+    constexpr int kUnits = simd::Utf16Block::kUnits;
+    constexpr int kChunk = 4 * kUnits;
+    const ushort* units = reinterpret_cast<const ushort*>(in);
+    for (int base = 0; base < length; base += kChunk) {
+        uint64_t commas = 0;
+        uint64_t quotes = 0;
+        uint64_t es = 0;
+        for (int b = 0; b < 4 && base + b * kUnits < length; ++b) {
+            const auto m = blockMasks(units, length, base + b * kUnits);
+            commas |= uint64_t(m[0]) << (b * kUnits);
+            quotes |= uint64_t(m[1]) << (b * kUnits);
+            es |= uint64_t(m[2]) << (b * kUnits);
+        }
+        for (uint64_t m = commas | quotes | es; m != 0; m &= m - 1) {
+            const uint64_t bit = m & (~m + 1);
+            const int k = base + static_cast<int>(qCountTrailingZeroBits(m));
+            if (bit & commas) {
+                catchUp(k);
+                r = k + 1;
+                // A quoted comma goes; the others cut the fields.
+                if (quoted) continue;
+                endField(k);
+                o[w++] = QLatin1Char(',');
+                fieldStart = w;
+            } else if (bit & quotes) {
+                quoted = !quoted;
+                fieldQuote = true;
+            } else {
+                fieldE = true;
+            }
+        }
+    }
+    catchUp(length);
+    endField(length);
+    out.resize(w);
+}
+
+} // namespace detail
 
 void parserLineSplit(QStringList& fields, QString& line)
 {

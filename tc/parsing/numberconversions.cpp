@@ -267,4 +267,11 @@ int formatNumberG10(double value, QChar* out)
     return w + layOut(digits, exponent, out + w);
 }
 
+int layOutG10(bool negative, const char* digits, int exponent, QChar* out)
+{
+    int w = 0;
+    if (negative) out[w++] = QLatin1Char('-');
+    return w + layOut(digits, exponent, out + w);
+}
+
 } // namespace TC::detail

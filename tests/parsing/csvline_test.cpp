@@ -35,8 +35,13 @@ QString randomLine(std::mt19937& rng)
 {
     static const QString alphabet = QStringLiteral("0123456789.,,,\"\"EE+-+-e |\t:x") +
                                     QChar(0x2212) + QChar(0x4E2D) + QChar(0);
-    static const char* const words[] = {"E+",    "E-",     "1.5E+3", "2.5E-3",    "inf", "NaN",
-                                        "1e400", "E+1000", "E-400",  "\"1,234\"", "-0",  " 12 "};
+    static const char* const words[] = {
+        "E+", "E-", "1.5E+3", "2.5E-3", "inf", "NaN", "1e400", "E+1000", "E-400", "\"1,234\"", "-0",
+        " 12 ",
+        // Around the shapes read without a double: ten and eleven significant digits, counts at
+        // and past 22, zeros before and after, a point without digits on one side.
+        "9.999999999E+09", "1.0000000001E+9", "-00012.50E+03", "7E+22", "7E+23", "0.000E+5",
+        "1.E+3", ".5E-2", "+3.25E-22"};
     QString line;
     const int parts = static_cast<int>(rng() % 12);
     for (int i = 0; i < parts; ++i) {
