@@ -43,29 +43,30 @@ struct LineFlags
 // Where the line ends, quotes, upper-case Es and CRs stand among kUnits units: bit i for unit i.
 struct Stops
 {
-    static constexpr int kUnits = 2 * simd::Utf16Block::kUnits;
+    static constexpr int kUnits = 4 * simd::Utf16Block::kUnits;
 
-    quint32 ends;
-    quint32 quotes;
-    quint32 es;
-    quint32 crs;
+    quint64 ends = 0;
+    quint64 quotes = 0;
+    quint64 es = 0;
+    quint64 crs = 0;
 
     explicit Stops(const ushort* p)
     {
-        constexpr int kHalf = simd::Utf16Block::kUnits;
-        const auto low = simd::Utf16Block(p).eachOf(u'\n', u'"', u'E', u'\r');
-        const auto high = simd::Utf16Block(p + kHalf).eachOf(u'\n', u'"', u'E', u'\r');
-        ends = low[0] | high[0] << kHalf;
-        quotes = low[1] | high[1] << kHalf;
-        es = low[2] | high[2] << kHalf;
-        crs = low[3] | high[3] << kHalf;
+        constexpr int kBlock = simd::Utf16Block::kUnits;
+        for (int k = 0; k < kUnits / kBlock; ++k) {
+            const auto m = simd::Utf16Block(p + k * kBlock).eachOf(u'\n', u'"', u'E', u'\r');
+            ends |= quint64(m[0]) << (k * kBlock);
+            quotes |= quint64(m[1]) << (k * kBlock);
+            es |= quint64(m[2]) << (k * kBlock);
+            crs |= quint64(m[3]) << (k * kBlock);
+        }
     }
 
     // Adds what the units before the one at (all of them at kUnits) hold to flags and returns,
     // and forgets those units and the one at; the units start at text[base].
     void takeBefore(int at, int base, LineFlags& flags, int& returns)
     {
-        const quint32 before = at == kUnits ? ~quint32(0) : (quint32(1) << at) - 1;
+        const quint64 before = at == kUnits ? ~quint64(0) : (quint64(1) << at) - 1;
         if (!flags.quote && (quotes & before) != 0) {
             flags.quote = true;
             flags.firstQuote = base + static_cast<int>(qCountTrailingZeroBits(quotes));
@@ -73,7 +74,7 @@ struct Stops
         flags.exponent |= (es & before) != 0;
         // Most files have no CR: the count is made only for the few lines with one.
         if ((crs & before) != 0) returns += static_cast<int>(qPopulationCount(crs & before));
-        const quint32 after = ~(before << 1 | 1);
+        const quint64 after = ~(before << 1 | 1);
         quotes &= after;
         es &= after;
         crs &= after;

@@ -309,6 +309,16 @@ void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, i
             quotes |= uint64_t(m[1]) << (b * kUnits);
             es |= uint64_t(m[2]) << (b * kUnits);
         }
+        // The commas before the chunk's first quote or E, while the line so far is the copy and
+        // no field is open with one, cut fields that stay as copied: passed over at once.
+        const uint64_t marked = quotes | es;
+        const uint64_t plain = commas & (marked != 0 ? (marked & (~marked + 1)) - 1 : ~uint64_t(0));
+        if (plain != 0 && copied && w - at == r && !quoted && !fieldE && !fieldQuote) {
+            r = base + 64 - static_cast<int>(qCountLeadingZeroBits(plain));
+            w = at + r;
+            fieldStart = w;
+            commas &= ~plain;
+        }
         for (uint64_t m = commas | quotes | es; m != 0; m &= m - 1) {
             const uint64_t bit = m & (~m + 1);
             const int k = base + static_cast<int>(qCountTrailingZeroBits(m));
