@@ -77,6 +77,9 @@ read -r tw tu ts tm <<<"$t"
 read -r mw mu ms mm <<<"$m"
 printf '%-8s %8s %8s %8s %10s\n' "" "wall s" "user s" "sys s" "peak MiB"
 printf '%-8s %8s %8s %8s %10d\n' tcutil "$tw" "$tu" "$ts" $((tm / 1024)) mlr "$mw" "$mu" "$ms" $((mm / 1024))
+# The CPU ratio is worked out before printf: awk reads a '>' among printf's arguments as a
+# redirection to a file.
 awk -v tw="$tw" -v mw="$mw" -v a="$tu" -v b="$ts" -v c="$mu" -v d="$ms" 'BEGIN {
-    printf "mlr / tcutil: %.2fx the wall time, %.2fx the CPU time\n", mw / tw, (a + b > 0 ? (c + d) / (a + b) : 0) }'
+    cpu = 0; if (a + b != 0) cpu = (c + d) / (a + b)
+    printf "mlr / tcutil: %.2fx the wall time, %.2fx the CPU time\n", mw / tw, cpu }'
 echo "rows: tcutil $(($(wc -l <"$work/tcutil.out") - 1)), mlr $(($(wc -l <"$work/mlr.out") - 1))"
