@@ -256,7 +256,9 @@ void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, i
     // comma or a rewritten field has moved it. What is written plus what is left to read always
     // fits: a value longer than its field makes room first.
     int capacity = at + length + kRoom;
-    if (at == 0 && out.isEmpty())
+    // A string without room gets exactly this much (resize would round it up); one with room, as
+    // a whole file's text reserved ahead, keeps it.
+    if (at == 0 && out.capacity() < capacity)
         out = QString(capacity, Qt::Uninitialized);
     else
         out.resize(capacity);
