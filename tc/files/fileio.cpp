@@ -5,6 +5,7 @@
 #include <tc/parsing/codepage_p.h>
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/csvline_p.h>
+#include <tc/parsing/simd_p.h>
 
 #include "localfile_p.h"
 
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace TC {
@@ -34,20 +36,30 @@ constexpr const char* kWriteModes[] = {"r",   "w",  "a",   "rb",  "wb",   "ab", 
 int copyUnquoted(const QChar* text, int length, int firstQuote, QChar* out, bool quotedCommas,
                  bool dropQuotes)
 {
-    std::copy_n(text, firstQuote, out);
+    // Copied whole, then the units that go taken out: out[w...) holds text[r...) as copied
+    // until the first of them.
+    std::memcpy(out, text, sizeof(QChar) * static_cast<size_t>(length));
     int w = firstQuote;
+    int r = firstQuote;
     bool quoted = false;
-    for (int r = firstQuote; r < length; ++r) {
-        const QChar c = text[r];
-        if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-            if (dropQuotes) continue;
-        } else if (quoted && c == QLatin1Char(',') && !quotedCommas) {
-            continue;
+    const ushort* units = reinterpret_cast<const ushort*>(text);
+    for (int base = firstQuote; base < length; base += simd::Utf16Block::kUnits) {
+        const auto masks = detail::blockMasks(units, length, base);
+        for (quint32 m = masks[0] | masks[1]; m != 0; m &= m - 1) {
+            const int k = base + static_cast<int>(qCountTrailingZeroBits(m));
+            if (text[k] == QLatin1Char('"')) {
+                quoted = !quoted;
+                if (!dropQuotes) continue;
+            } else if (!quoted || quotedCommas) {
+                continue;
+            }
+            if (w != r) detail::copyChars(out + w, text + r, k - r);
+            w += k - r;
+            r = k + 1;
         }
-        out[w++] = c;
     }
-    return w;
+    if (w != r) detail::copyChars(out + w, text + r, length - r);
+    return w + (length - r);
 }
 
 struct CloseFile

@@ -193,44 +193,6 @@ void rewriteExponentFields(QString& line, int firstE)
     }
 }
 
-// std::copy_n of the few characters of a field, without a call: moves of 8 and 16 bytes, the
-// last one overlapping the one before.
-void copyChars(QChar* to, const QChar* from, int n)
-{
-    if (n >= 8) {
-        int i = 0;
-        for (; i + 8 <= n; i += 8)
-            std::memcpy(to + i, from + i, 16);
-        if (i < n) std::memcpy(to + n - 8, from + n - 8, 16);
-    } else if (n >= 4) {
-        std::memcpy(to, from, 8);
-        std::memcpy(to + n - 4, from + n - 4, 8);
-    } else {
-        for (int i = 0; i < n; ++i)
-            to[i] = from[i];
-    }
-}
-
-// The commas, quotes and upper-case Es among units[start, start + 16), none past length: a block
-// that would run past it is read ending at length (when the line holds 16 units) and shifted.
-std::array<quint32, 3> blockMasks(const ushort* units, int length, int start)
-{
-    constexpr int kUnits = simd::Utf16Block::kUnits;
-    if (start + kUnits <= length) {
-        const auto m = simd::Utf16Block(units + start).eachOf(u',', u'"', u'E');
-        return {m[0], m[1], m[2]};
-    }
-    const int over = start + kUnits - length;
-    if (length >= kUnits) {
-        const auto m = simd::Utf16Block(units + length - kUnits).eachOf(u',', u'"', u'E');
-        return {m[0] >> over, m[1] >> over, m[2] >> over};
-    }
-    ushort padded[kUnits] = {};
-    std::copy(units + start, units + length, padded);
-    const auto m = simd::Utf16Block(padded).eachOf(u',', u'"', u'E');
-    return {m[0], m[1], m[2]};
-}
-
 } // namespace
 
 void parserCsvLine(QString& line)
@@ -271,7 +233,7 @@ void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, i
     bool copied = true;
     const auto catchUp = [&](int k) {
         copied = copied && w - at == r;
-        if (!copied) copyChars(o + w, in + r, k - r);
+        if (!copied) detail::copyChars(o + w, in + r, k - r);
         w += k - r;
         r = k;
     };
@@ -290,7 +252,7 @@ void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, i
                 o = out.data();
             }
             // Exactly the value: what follows it may still be the line as copied.
-            copyChars(o + fieldStart, reinterpret_cast<const QChar*>(value), valueLength);
+            detail::copyChars(o + fieldStart, reinterpret_cast<const QChar*>(value), valueLength);
             w = fieldStart + valueLength;
         } else if (dropQuotes && fieldQuote) {
             w = static_cast<int>(std::remove(o + fieldStart, o + w, QLatin1Char('"')) - o);
@@ -306,7 +268,7 @@ void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, i
         uint64_t quotes = 0;
         uint64_t es = 0;
         for (int b = 0; b < 4 && base + b * kUnits < length; ++b) {
-            const auto m = blockMasks(units, length, base + b * kUnits);
+            const auto m = detail::blockMasks(units, length, base + b * kUnits);
             commas |= uint64_t(m[0]) << (b * kUnits);
             quotes |= uint64_t(m[1]) << (b * kUnits);
             es |= uint64_t(m[2]) << (b * kUnits);
@@ -406,7 +368,7 @@ void parserLineSplit(QStringList& fields, QString& line)
             // The columns of a file keep their widths from line to line.
             const int length = ends[k] - from;
             if (field->size() != length) field->resize(length);
-            copyChars(field->data(), text + from, length);
+            detail::copyChars(field->data(), text + from, length);
         }
     }
     if (pieces > held) {

@@ -1,10 +1,17 @@
 #pragma once
 
 // Internal: parserCsvLine from one text into another, for the file readers, which cut lines
-// straight from a decoded block and so save building each line before rewriting it.
+// straight from a decoded block and so save building each line before rewriting it; and the
+// small pieces both use.
+
+#include <tc/parsing/simd_p.h>
 
 #include <QChar>
 #include <QString>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace TC::detail {
 
@@ -12,5 +19,43 @@ namespace TC::detail {
 // dropQuotes, that without its quotes (as QReadFile keeps lines); out grows as needed and ends
 // right after what was written.
 void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, int at);
+
+// std::copy_n of the few characters of a field, without a call: moves of 8 and 16 bytes, the
+// last one overlapping the one before.
+inline void copyChars(QChar* to, const QChar* from, int n)
+{
+    if (n >= 8) {
+        int i = 0;
+        for (; i + 8 <= n; i += 8)
+            std::memcpy(to + i, from + i, 16);
+        if (i < n) std::memcpy(to + n - 8, from + n - 8, 16);
+    } else if (n >= 4) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 4, from + n - 4, 8);
+    } else {
+        for (int i = 0; i < n; ++i)
+            to[i] = from[i];
+    }
+}
+
+// The commas, quotes and upper-case Es among units[start, start + 16), none past length: a block
+// that would run past it is read ending at length (when the line holds 16 units) and shifted.
+inline std::array<quint32, 3> blockMasks(const ushort* units, int length, int start)
+{
+    constexpr int kUnits = simd::Utf16Block::kUnits;
+    if (start + kUnits <= length) {
+        const auto m = simd::Utf16Block(units + start).eachOf(u',', u'"', u'E');
+        return {m[0], m[1], m[2]};
+    }
+    const int over = start + kUnits - length;
+    if (length >= kUnits) {
+        const auto m = simd::Utf16Block(units + length - kUnits).eachOf(u',', u'"', u'E');
+        return {m[0] >> over, m[1] >> over, m[2] >> over};
+    }
+    ushort padded[kUnits] = {};
+    std::copy(units + start, units + length, padded);
+    const auto m = simd::Utf16Block(padded).eachOf(u',', u'"', u'E');
+    return {m[0], m[1], m[2]};
+}
 
 } // namespace TC::detail
