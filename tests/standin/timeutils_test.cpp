@@ -91,20 +91,8 @@ TEST(TimeToSeconds, FollowsDaylightSavingChangesAsQt)
 
 TEST(TimeToSeconds, NormalisesFieldsAsMktime)
 {
-    EXPECT_EQ(utils::timeToSeconds(2016, 13, 1, 0, 0, 0),
-              utils::timeToSeconds(2017, 1, 1, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, 3, 0, 0, 0, 0),
-              utils::timeToSeconds(2016, 2, 29, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, 0, 15, 0, 0, 0),
-              utils::timeToSeconds(2015, 12, 15, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, -1, 1, 0, 0, 0),
-              utils::timeToSeconds(2015, 11, 1, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, 1, 1, 24, 0, 0),
-              utils::timeToSeconds(2016, 1, 2, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, 5, 3, -1, 0, 0),
-              utils::timeToSeconds(2016, 5, 2, 23, 0, 0));
-
-    // Against the C library itself, where no zone change makes mktime's choice ambiguous.
+    // Months 13 and below 1, day 0, hour 24 and the like, against the C library itself, where no
+    // zone change makes mktime's choice ambiguous.
     ZoneGuard guard("Asia/Shanghai");
     std::mt19937 rng(3);
     for (int i = 0; i < 20000; ++i) {
