@@ -70,17 +70,12 @@ TEST(Encrypt, UsesOnlyTheFirstEightKeyBytesAddedToTheBase)
     EXPECT_EQ(a, direct);
 }
 
-TEST(Encrypt, RoundTripsEveryLength)
+// Round trips of any short length are the fuzzer's (fuzz/encryption_fuzz.cpp); here sizes it never
+// reaches.
+TEST(Encrypt, RoundTripsLargeBuffersAndInPlace)
 {
-    const std::string data = randomBytes(1000, 1);
     std::string cipher;
     std::string back;
-    for (size_t n = 0; n <= data.size(); ++n) {
-        ASSERT_TRUE(TC::encrypt(data.data(), n, "key", cipher));
-        ASSERT_EQ(cipher.size(), n);
-        ASSERT_TRUE(TC::decrypt(cipher.data(), n, "key", back));
-        ASSERT_EQ(back, data.substr(0, n)) << n;
-    }
     for (const size_t n : {size_t(1) << 20, (size_t(3) << 20) + 7}) {
         const std::string big = randomBytes(n, static_cast<uint32_t>(n));
         ASSERT_TRUE(TC::encrypt(big.data(), n, "\xff\xfe longer than eight", cipher));
