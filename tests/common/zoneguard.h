@@ -28,19 +28,5 @@ public:
     ZoneGuard& operator=(const ZoneGuard&) = delete;
 
 private:
-    static void set(const char* zone)
-    {
-#ifdef _WIN32
-        _putenv_s("TZ", zone ? zone : "");
-        _tzset();
-#else
-        if (zone)
-            setenv("TZ", zone, 1);
-        else
-            unsetenv("TZ");
-        tzset();
-#endif
-    }
-
     std::optional<std::string> m_old;
 };

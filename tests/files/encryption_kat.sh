@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Computes the known answers of encryption_test.cpp with the openssl command line, apart from
-# the library: key = base "TcUtils8" plus the key text byte by byte (mod 256); AES key and vector
+# Computes the known answers of tests/data/encryption-kat.tsv with the openssl command line, apart
+# from the library: key = base "TcUtils8" plus the key text byte by byte (mod 256); AES key and vector
 # = the two halves of SHA-256(key); CFB-128 below 16 bytes; from 16 bytes, plain CBC without
 # padding over the zero-padded data, then the last two blocks swapped and the (old) second-to-last
 # cut to the length of the last partial block (ciphertext stealing, form CS3).

@@ -3,6 +3,7 @@
 #include <literal/csvline.h>
 #include <literal/samples.h>
 
+#include "common/datatable.h"
 #include "common/printers.h"
 
 #include <gtest/gtest.h>
@@ -55,35 +56,12 @@ QString randomLine(std::mt19937& rng)
 
 } // namespace
 
+// tests/data/csvline.tsv, through the library and through the plain form.
 TEST(ParserCsvLine, RewritesQuotedSeparatorsAndExponents)
 {
-    const std::pair<const char*, const char*> rows[] = {
-        {"\"1,234.50\",ABC,\"2,000\"", "\"1234.50\",ABC,\"2000\""},
-        {"1.5E+3,2.5E-3,X", "1500,0.0025,X"},
-        {"1.23456789012E+15", "1.23456789e+15"},
-        {"1.1E-1", "0.11"},
-        {"3E-7", "3e-07"},
-        {"-2.5E+2", "-250"},
-        {"1.5E+00", "1.5"},
-        {"1.5e+3", "1.5e+3"},
-        {"1E+2E+3", "1E+2E+3"},
-        {"E-mini,1", "0,1"},
-        {"\"1.5E+3\"", "0"},
-        {"a,\"b,c", "a,\"bc"},
-        {"\"a\"\"b,c\",d", "\"a\"\"bc\",d"},
-        {"a,,b", "a,,b"},
-        {"", ""},
-        // "E+" is tested first: one "E+" decides even beside two "E-".
-        {"1E-2E-3E+2", "0"},
-        {"1E-2E+2", "1"},
-        // A comma deleted inside quotes can join a marker.
-        {"\"1E,+3\"", "0"},
-        {"2016-05-03 09:31,\"1,234,500\",1.2345E+8", "2016-05-03 09:31,\"1234500\",123450000"},
-    };
-    for (const auto& [before, after] : rows) {
-        EXPECT_EQ(rewritten(QString::fromUtf8(before)), QString::fromUtf8(after)) << before;
-        EXPECT_EQ(rewrittenLiterally(QString::fromUtf8(before)), QString::fromUtf8(after))
-            << before;
+    for (const testdata::Row& row : testdata::load("csvline.tsv")) {
+        EXPECT_EQ(rewritten(row.text(0)), row.text(1)) << "csvline.tsv line " << row.line;
+        EXPECT_EQ(rewrittenLiterally(row.text(0)), row.text(1)) << "csvline.tsv line " << row.line;
     }
 }
 
@@ -108,8 +86,8 @@ TEST(ParserCsvLine, SpellsSpecialValuesAsQt)
     // Ties of the eleventh digit round away from zero, as Qt does.
     EXPECT_EQ(rewritten(QStringLiteral("1234567890.5E+0,12345678905E+0,-1234567890.5E-0")),
               QStringLiteral("1234567891,1.234567891e+10,-1234567891"));
-    for (const char* line : {"1E+400,-1E+400", "-1E-400", "-0E+3", "NaNE+5", "4.9E-324E+0",
-                             "9999999999.5E+0", "1E+10", "99999.999995E-9", "0.00001E+0"})
+    for (const char* line :
+         {"4.9E-324E+0", "9999999999.5E+0", "1E+10", "99999.999995E-9", "0.00001E+0"})
         EXPECT_EQ(rewritten(QLatin1String(line)), rewrittenLiterally(QLatin1String(line))) << line;
 }
 
@@ -125,17 +103,6 @@ TEST(ParserCsvLine, StopsRepeatingOnceTheValueSettles)
               rewrittenLiterally(QStringLiteral("1.23456789E-300")));
     // A negative count applies no step.
     EXPECT_EQ(rewritten(QStringLiteral("1.5E+-2,2E--3")), QStringLiteral("1.5,2"));
-}
-
-TEST(ParserCsvLine, AgreesWithThePlainFormOnGeneratedLines)
-{
-    std::mt19937 rng(7);
-    for (int i = 0; i < 100000; ++i) {
-        const QString line = randomLine(rng);
-        ASSERT_EQ(rewritten(line), rewrittenLiterally(line)) << line.toStdString();
-    }
-    for (const QString& line : TC::literal::barCsvLines(50000, 3))
-        ASSERT_EQ(rewritten(line), rewrittenLiterally(line)) << line.toStdString();
 }
 
 TEST(ParserLineSplit, ChoosesTheSeparatorByContent)
@@ -173,13 +140,14 @@ TEST(ParserLineSplit, ReplacesWhatTheListHeldWithoutTouchingItsCopies)
     EXPECT_EQ(fields, (QStringList{"p", "q", "r"}));
 }
 
-TEST(ParserLineSplit, AgreesWithThePlainFormOnGeneratedLines)
+TEST(CsvLine, BothFunctionsAgreeWithTheirPlainFormsOnGeneratedLines)
 {
-    std::mt19937 rng(11);
-    const QStringList bars = TC::literal::barCsvLines(20000, 4);
+    std::mt19937 rng(7);
+    const QStringList bars = TC::literal::barCsvLines(50000, 3);
     QStringList reused;
-    for (int i = 0; i < 120000; ++i) {
+    for (int i = 0; i < 150000; ++i) {
         QString line = i < 100000 ? randomLine(rng) : bars[i - 100000];
+        ASSERT_EQ(rewritten(line), rewrittenLiterally(line)) << line.toStdString();
         QStringList expected{QStringLiteral("old")};
         TC::literal::parserLineSplit(expected, line);
         TC::parserLineSplit(reused, line);

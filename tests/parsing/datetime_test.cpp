@@ -4,25 +4,19 @@
 #include <literal/samples.h>
 #include <tc/parsing/dates.h>
 
+#include "common/datatable.h"
 #include "common/printers.h"
 #include "common/zoneguard.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
 TEST(ParseDateTime, ReadsTheTableAsItsPlainFormDoes)
 {
     ZoneGuard zone("Asia/Shanghai");
-    QFile table(QStringLiteral(TC_TEST_DATA "/datetimes.tsv"));
-    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
-    int rows = 0;
-    while (!table.atEnd()) {
-        const QString row = QString::fromUtf8(table.readLine()).chopped(1);
-        if (row.startsWith(QLatin1Char('#'))) continue;
-        const auto tab = row.lastIndexOf(QLatin1Char('\t'));
-        const QString text = row.left(tab).replace(QLatin1String("\\t"), QLatin1String("\t"));
-        const QString expected = row.mid(tab + 1);
+    const std::vector<testdata::Row> rows = testdata::load("datetimes.tsv");
+    EXPECT_GT(rows.size(), 40u);
+    for (const testdata::Row& row : rows) {
+        const QString text = row.text(0), expected = row.text(1);
         SCOPED_TRACE(text.toStdString());
         bool ok = expected == QLatin1String("-");
         const qint64 seconds = TC::parseDateTime(text, &ok);
@@ -31,9 +25,7 @@ TEST(ParseDateTime, ReadsTheTableAsItsPlainFormDoes)
         bool plainOk = !ok;
         EXPECT_EQ(TC::literal::parseDateTime(text, &plainOk), seconds);
         EXPECT_EQ(plainOk, ok);
-        ++rows;
     }
-    EXPECT_GT(rows, 40);
 }
 
 TEST(ParseDateTime, AgreesWithTheClientWhereTheClientKeepsEverything)

@@ -91,20 +91,8 @@ TEST(TimeToSeconds, FollowsDaylightSavingChangesAsQt)
 
 TEST(TimeToSeconds, NormalisesFieldsAsMktime)
 {
-    EXPECT_EQ(utils::timeToSeconds(2016, 13, 1, 0, 0, 0),
-              utils::timeToSeconds(2017, 1, 1, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, 3, 0, 0, 0, 0),
-              utils::timeToSeconds(2016, 2, 29, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, 0, 15, 0, 0, 0),
-              utils::timeToSeconds(2015, 12, 15, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, -1, 1, 0, 0, 0),
-              utils::timeToSeconds(2015, 11, 1, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, 1, 1, 24, 0, 0),
-              utils::timeToSeconds(2016, 1, 2, 0, 0, 0));
-    EXPECT_EQ(utils::timeToSeconds(2016, 5, 3, -1, 0, 0),
-              utils::timeToSeconds(2016, 5, 2, 23, 0, 0));
-
-    // Against the C library itself, where no zone change makes mktime's choice ambiguous.
+    // Months 13 and below 1, day 0, hour 24 and the like, against the C library itself, where no
+    // zone change makes mktime's choice ambiguous.
     ZoneGuard guard("Asia/Shanghai");
     std::mt19937 rng(3);
     for (int i = 0; i < 20000; ++i) {
@@ -124,43 +112,23 @@ TEST(TimeToSeconds, NormalisesFieldsAsMktime)
     }
 }
 
-TEST(TimeToSeconds, FollowsTheZoneVariable)
-{
-    {
-        ZoneGuard guard("UTC");
-        EXPECT_EQ(utils::timeToSeconds(2016, 5, 3, 0, 0, 0), 1462233600);
-    }
-    {
-        ZoneGuard guard("Asia/Shanghai");
-        EXPECT_EQ(utils::timeToSeconds(2016, 5, 3, 0, 0, 0), 1462233600 - 8 * 3600);
-    }
-}
-
 TEST(TimeToSeconds, SurvivesExtremeFields)
 {
     EXPECT_EQ(utils::timeToSeconds(INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX), -1);
     EXPECT_EQ(utils::timeToSeconds(INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN, INT_MIN), -1);
-    const int big = INT_MAX;
-    const int small = INT_MIN;
-    EXPECT_NE(utils::d8_datetimeToSecond(big, big), 0);
-    EXPECT_NE(utils::d8_datetimeToSecond(small, small), 0);
+    EXPECT_NE(utils::d8_datetimeToSecond(INT_MAX, INT_MAX), 0);
+    EXPECT_NE(utils::d8_datetimeToSecond(INT_MIN, INT_MIN), 0);
     // Year 0 and the rest normalised, as with any other fields.
     EXPECT_EQ(utils::timeToSeconds(0, 0, 0, 0, 0, 0), utils::timeToSeconds(-1, 11, 30, 0, 0, 0));
 }
 
 TEST(D8DatetimeToSecond, SplitsDateAndTimeNumbers)
 {
-    const int date = 20160503;
-    const int midnight = 0;
-    const int morning = 93015;
-    EXPECT_EQ(utils::d8_datetimeToSecond(date, midnight),
-              utils::timeToSeconds(2016, 5, 3, 0, 0, 0));
-    EXPECT_EQ(utils::d8_datetimeToSecond(date, morning),
+    EXPECT_EQ(utils::d8_datetimeToSecond(20160503, 0), utils::timeToSeconds(2016, 5, 3, 0, 0, 0));
+    EXPECT_EQ(utils::d8_datetimeToSecond(20160503, 93015),
               utils::timeToSeconds(2016, 5, 3, 9, 30, 15));
-    const int zero = 0;
-    EXPECT_EQ(utils::d8_datetimeToSecond(zero, zero), utils::timeToSeconds(-1, 11, 30, 0, 0, 0));
-    const int badDay = 20160532;
-    EXPECT_EQ(utils::d8_datetimeToSecond(badDay, zero), utils::timeToSeconds(2016, 6, 1, 0, 0, 0));
+    EXPECT_EQ(utils::d8_datetimeToSecond(0, 0), utils::timeToSeconds(-1, 11, 30, 0, 0, 0));
+    EXPECT_EQ(utils::d8_datetimeToSecond(20160532, 0), utils::timeToSeconds(2016, 6, 1, 0, 0, 0));
 }
 
 TEST(TimeSeq, BoundsAreTheShanghaiOpeningAndTheLast32BitSecond)
