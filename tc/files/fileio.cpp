@@ -5,7 +5,6 @@
 #include <tc/parsing/codepage_p.h>
 #include <tc/parsing/csvline.h>
 #include <tc/parsing/csvline_p.h>
-#include <tc/parsing/simd_p.h>
 
 #include "localfile_p.h"
 
@@ -29,37 +28,14 @@ constexpr const char* kWriteModes[] = {"r",   "w",  "a",   "rb",  "wb",   "ab", 
                                        "w+",  "a+", "r+b", "rb+", "w+b",  "wb+", "a+b",
                                        "ab+", "wx", "wbx", "w+x", "wb+x", "w+bx"};
 
-// Copies the line text[0, length), which holds no quote before firstQuote, to out. With
-// quotedCommas unset, without the commas between a quote and the next one (an unmatched last quote
-// runs to the end), as parserCsvLine rewrites a line without an exponent marker; with dropQuotes,
-// without the quotes, as the list reader keeps lines. Returns the characters written.
+// Copies the line text[0, length), which holds no quote before firstQuote, to out, without the
+// units detail::dropQuoted takes out; returns the units written.
 int copyUnquoted(const QChar* text, int length, int firstQuote, QChar* out, bool quotedCommas,
                  bool dropQuotes)
 {
-    // Copied whole, then the units that go taken out: out[w...) holds text[r...) as copied
-    // until the first of them.
     std::memcpy(out, text, sizeof(QChar) * static_cast<size_t>(length));
-    int w = firstQuote;
-    int r = firstQuote;
-    bool quoted = false;
-    const ushort* units = reinterpret_cast<const ushort*>(text);
-    for (int base = firstQuote; base < length; base += simd::Utf16Block::kUnits) {
-        const auto masks = detail::blockMasks(units, length, base);
-        for (quint32 m = masks[0] | masks[1]; m != 0; m &= m - 1) {
-            const int k = base + static_cast<int>(qCountTrailingZeroBits(m));
-            if (text[k] == QLatin1Char('"')) {
-                quoted = !quoted;
-                if (!dropQuotes) continue;
-            } else if (!quoted || quotedCommas) {
-                continue;
-            }
-            if (w != r) detail::copyChars(out + w, text + r, k - r);
-            w += k - r;
-            r = k + 1;
-        }
-    }
-    if (w != r) detail::copyChars(out + w, text + r, length - r);
-    return w + (length - r);
+    return detail::dropQuoted(text, length, firstQuote, quotedCommas, dropQuotes,
+                              [out] { return out; });
 }
 
 struct CloseFile

@@ -31,32 +31,6 @@ double applyExponent(double mantissa, int count, bool multiply)
     return mantissa;
 }
 
-// Deletes in place the commas between a quote and the next one, firstQuote being the first quote.
-// A line is copied (detached) only when it loses a comma.
-void removeQuotedCommas(QString& line, int firstQuote)
-{
-    const int n = static_cast<int>(line.size());
-    const QChar* in = line.constData();
-    QChar* out = nullptr;
-    int w = 0;
-    bool quoted = false;
-    for (int r = firstQuote; r < n; ++r) {
-        const QChar c = in[r];
-        if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (quoted && c == QLatin1Char(',')) {
-            if (!out) {
-                out = line.data();
-                in = out;
-                w = r;
-            }
-            continue;
-        }
-        if (out) out[w++] = c;
-    }
-    if (out) line.truncate(w);
-}
-
 // Where the first double quote and the first upper-case E of text stand, -1 when absent; one
 // pass, a block at a time.
 void findQuoteAndE(const QString& text, int& quote, int& e)
@@ -202,7 +176,10 @@ void parserCsvLine(QString& line)
     int firstE = -1;
     findQuoteAndE(line, firstQuote, firstE);
     if (firstQuote >= 0) {
-        removeQuotedCommas(line, firstQuote);
+        const int n = static_cast<int>(line.size());
+        const int kept = detail::dropQuoted(line.constData(), n, firstQuote, false, false,
+                                            [&line] { return line.data(); });
+        if (kept != n) line.truncate(kept);
         if (firstE > firstQuote)
             firstE = static_cast<int>(line.indexOf(QLatin1Char('E'), firstQuote));
     }

@@ -58,4 +58,50 @@ inline std::array<quint32, 3> blockMasks(const ushort* units, int length, int st
     return {m[0], m[1], m[2]};
 }
 
+// Takes out of the line text[0, length), which holds no quote before firstQuote, the commas
+// between a quote and the next one (an unmatched last quote runs to the end) unless
+// quotedCommas, and with dropQuotes the quotes; returns the units left. Nothing is written
+// until a unit goes: then target() gives where the line is rewritten, either text itself made
+// writable or a copy already holding it (a line is thus detached only when it changes).
+template <typename Target>
+int dropQuoted(const QChar* text, int length, int firstQuote, bool quotedCommas, bool dropQuotes,
+               Target&& target)
+{
+    QChar* out = nullptr;
+    int w = firstQuote;
+    int r = firstQuote;
+    bool quoted = false;
+    const ushort* units = reinterpret_cast<const ushort*>(text);
+    for (int base = firstQuote; base < length; base += simd::Utf16Block::kUnits) {
+        const auto masks = blockMasks(units, length, base);
+        for (quint32 m = masks[0] | masks[1]; m != 0; m &= m - 1) {
+            const int k = base + static_cast<int>(qCountTrailingZeroBits(m));
+            if (text[k] == QLatin1Char('"')) {
+                quoted = !quoted;
+                if (!dropQuotes) continue;
+            } else if (!quoted || quotedCommas) {
+                continue;
+            }
+            if (!out) out = target();
+            // Until the first unit goes, out[w...) holds text[r...); after it, the stretch moves
+            // down, which in place may overlap.
+            if (w != r) {
+                if (out == text)
+                    std::copy(out + r, out + k, out + w);
+                else
+                    copyChars(out + w, text + r, k - r);
+            }
+            w += k - r;
+            r = k + 1;
+        }
+    }
+    if (out && w != r) {
+        if (out == text)
+            std::copy(out + r, out + length, out + w);
+        else
+            copyChars(out + w, text + r, length - r);
+    }
+    return w + (length - r);
+}
+
 } // namespace TC::detail
