@@ -6,6 +6,9 @@
 // every x86-64 target has (GCC and Clang define __SSE2__, MSVC _M_X64 or _M_AMD64), a mask costs
 // a few instructions per 16 bytes; elsewhere, and in builds configured with TCUTILS_NO_SIMD, the
 // same masks come from plain loops. Callers have no other code for either case.
+// One step needs more: packBytes16, which GCC and Clang compile for SSSE3 and POPCNT (x86-64
+// processors since about 2008); its callers run it where supportsPackBytes() says so and keep a
+// plain loop for the others.
 
 #include <QtGlobal>
 
@@ -15,6 +18,10 @@
 #if !defined(TCUTILS_NO_SIMD) && (defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64))
 #define TC_SIMD_SSE2 1
 #include <emmintrin.h>
+#if defined(__GNUC__) || defined(__clang__)
+#define TC_SIMD_PACK 1
+#include <tmmintrin.h>
+#endif
 #endif
 
 namespace TC::simd {
@@ -170,5 +177,69 @@ private:
     unsigned char m_bytes[kBytes];
 #endif
 };
+
+#ifdef TC_SIMD_PACK
+// Whether this processor runs packBytes16; found once.
+inline bool supportsPackBytes()
+{
+    static const bool supported =
+        __builtin_cpu_supports("ssse3") != 0 && __builtin_cpu_supports("popcnt") != 0;
+    return supported;
+}
+
+// Writes the bytes of w0, w1 (byte i in bits 8i to 8i + 7 of word i / 8) whose bit is set in the
+// low 16 bits of keep, in order, then zeros, to out[0, 16) in one store; returns how many were
+// kept. Out of line (it is compiled for another instruction set), only where supportsPackBytes().
+__attribute__((target("ssse3,popcnt"), noinline)) inline int
+packBytes16(quint64 w0, quint64 w1, quint32 keep, unsigned char* out)
+{
+    // The places of the set bits of each byte value, in order, then 0x80 (a zero to pshufb).
+    struct Table
+    {
+        quint64 entries[256];
+        constexpr Table() : entries()
+        {
+            for (int m = 0; m < 256; ++m) {
+                quint64 v = 0x8080808080808080ULL;
+                for (int i = 0, c = 0; i < 8; ++i) {
+                    if (((m >> i) & 1) == 0) continue;
+                    v = (v & ~(quint64(0xFF) << (8 * c))) | quint64(i) << (8 * c);
+                    ++c;
+                }
+                entries[m] = v;
+            }
+        }
+    };
+    static constexpr Table kTable;
+    // The low c bytes of a word, c from 0 to 8 (two shifts, so 8 shifts out all 64 bits).
+    const auto lowBytes = [](unsigned c) { return ((quint64(1) << (4 * c)) << (4 * c)) - 1; };
+    const unsigned low = keep & 0xFF;
+    const unsigned high = (keep >> 8) & 0xFF;
+    const auto c0 = static_cast<unsigned>(__builtin_popcount(low));
+    const auto c1 = static_cast<unsigned>(__builtin_popcount(high));
+    // The high byte's places, counted from byte 8, follow the low byte's c0 places.
+    const quint64 second = kTable.entries[high] + (0x0808080808080808ULL & lowBytes(c1));
+    const quint64 control0 =
+        (kTable.entries[low] & lowBytes(c0)) | ((second << (4 * c0)) << (4 * c0));
+    const quint64 control1 =
+        ((second >> (32 - 4 * c0)) >> (32 - 4 * c0)) | (0x8080808080808080ULL & ~lowBytes(c0));
+    const __m128i bytes = _mm_set_epi64x(static_cast<long long>(w1), static_cast<long long>(w0));
+    const __m128i control =
+        _mm_set_epi64x(static_cast<long long>(control1), static_cast<long long>(control0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_shuffle_epi8(bytes, control));
+    return static_cast<int>(c0 + c1);
+}
+#else
+inline bool supportsPackBytes()
+{
+    return false;
+}
+
+// Never called: supportsPackBytes() is false.
+inline int packBytes16(quint64, quint64, quint32, unsigned char*)
+{
+    return 0;
+}
+#endif
 
 } // namespace TC::simd

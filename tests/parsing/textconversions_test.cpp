@@ -31,6 +31,20 @@ TEST(ToDBS, AgreesWithThePlainFormOnGeneratedText)
             }
         }
     }
+    // Texts under 16 bytes take a path of their own: names, then every text of up to 8 of the
+    // bytes that steer the rules, alone and after 7 plain bytes (up to 15 in all).
+    for (const std::string& name : TC::literal::gbkNames(2000))
+        ASSERT_EQ(TC::ToDBS(name), TC::literal::ToDBS(name));
+    const char steering[] = {'\xA1', '\xA3', '\xB0', 'x'};
+    for (int length = 0; length <= 8; ++length) {
+        for (int code = 0; code < 1 << (2 * length); ++code) {
+            std::string s;
+            for (int i = 0; i < length; ++i)
+                s += steering[(code >> (2 * i)) & 3];
+            for (const std::string& t : {s, "1234567" + s})
+                ASSERT_EQ(TC::ToDBS(t), TC::literal::ToDBS(t)) << code << ' ' << length;
+        }
+    }
 }
 
 TEST(ToStdVec, ReplacesTheTargetWithUtf8Strings)
