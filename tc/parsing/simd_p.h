@@ -182,8 +182,11 @@ private:
 // Whether this processor runs packBytes16; found once.
 inline bool supportsPackBytes()
 {
-    static const bool supported =
-        __builtin_cpu_supports("ssse3") != 0 && __builtin_cpu_supports("popcnt") != 0;
+    static const bool supported = [] {
+        // A call from a static constructor may come before the runtime's own detection.
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("ssse3") != 0 && __builtin_cpu_supports("popcnt") != 0;
+    }();
     return supported;
 }
 
