@@ -97,8 +97,8 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
         QString& line = lines.last();
         if (csv && flags.exponent) {
             // Rewritten in a buffer kept from line to line, then copied at its size.
-            detail::appendCsvLine(text, length, true, rewritten, 0);
-            line = QString(rewritten.constData(), rewritten.size());
+            const int end = detail::appendCsvLine(text, length, true, rewritten, 0, false);
+            line = QString(rewritten.constData(), end);
         } else if (flags.quote) {
             line = QString(length, Qt::Uninitialized);
             line.resize(copyUnquoted(text, length, flags.firstQuote, line.data(), !csv, true));

@@ -188,7 +188,7 @@ void parserCsvLine(QString& line)
 
 namespace detail {
 
-void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, int at)
+int appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, int at, bool trim)
 {
     // The line is copied whole, then mended where its commas, quotes and Es stand: o[w...)
     // still holds in[r...) as copied while w - at == r, and is caught up from in once a dropped
@@ -199,7 +199,7 @@ void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, i
     // a whole file's text reserved ahead, keeps it.
     if (at == 0 && out.capacity() < capacity)
         out = QString(capacity, Qt::Uninitialized);
-    else
+    else if (out.size() < capacity)
         out.resize(capacity);
     QChar* o = out.data();
     std::memcpy(o + at, in, sizeof(QChar) * static_cast<size_t>(length));
@@ -281,7 +281,8 @@ void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, i
     }
     catchUp(length);
     endField(length);
-    out.resize(w);
+    if (trim) out.resize(w);
+    return w;
 }
 
 } // namespace detail

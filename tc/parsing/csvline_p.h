@@ -16,9 +16,11 @@
 namespace TC::detail {
 
 // Writes to out[at, ...) what parserCsvLine makes of the line in[0, length), and, with
-// dropQuotes, that without its quotes (as QReadFile keeps lines); out grows as needed and ends
-// right after what was written.
-void appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, int at);
+// dropQuotes, that without its quotes (as QReadFile keeps lines); returns where what was written
+// ends. out grows as needed; with trim it then ends there, else it keeps its size (a buffer
+// kept from line to line, so neither end costs a call).
+int appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, int at,
+                  bool trim = true);
 
 // std::copy_n of the few characters of a field, without a call: moves of 8 and 16 bytes, the
 // last one overlapping the one before.
