@@ -98,10 +98,9 @@ bool plainExponentValue(const QChar* line, int from, int to, QChar* text, int& l
         count = count * 10 + static_cast<int>(digit);
     }
     if (count > 22) return false;
-    std::fill(digits + std::min(significant, 10), digits + 10, '0');
     // The digits read as a whole number of `significant` digits, then the point and the count.
     const int exponent = significant - 1 - std::max(fraction, 0) + (sign == u'+' ? count : -count);
-    length = detail::layOutG10(negative, digits, exponent, text);
+    length = detail::layOutG10(negative, digits, lastNonZero, exponent, text);
     return true;
 }
 

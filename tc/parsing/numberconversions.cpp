@@ -76,12 +76,20 @@ bool scaledExactly(uint64_t mantissa, int binary, int decimal, uint64_t& result,
 
 // Writes ten significant digits (trailing zeros dropped) with decimal exponent `exponent` as
 // QString::number's 'g' format does; returns the number of characters.
-int layOut(const char* digits, int exponent, QChar* out)
+// The digits up to the last that is not '0' (at least one) of the ten at digits.
+int significantCount(const char* digits)
 {
-    int w = 0;
     int count = 10;
     while (count > 1 && digits[count - 1] == '0')
         --count;
+    return count;
+}
+
+// Writes the value of digits[0, count) (the first not '0', the last not '0' unless count is 1),
+// read as d.ddd, times ten to exponent, as Qt's 'g' format with ten digits writes it.
+int layOut(const char* digits, int count, int exponent, QChar* out)
+{
+    int w = 0;
 
     if (exponent < -4 || exponent >= 10) {
         out[w++] = QLatin1Char(digits[0]);
@@ -236,7 +244,7 @@ int formatNumberG10(double value, QChar* out)
             }
             for (int k = 9; k >= 0; --k, ten /= 10)
                 digits[k] = static_cast<char>('0' + ten % 10);
-            return w + layOut(digits, exponent, out + w);
+            return w + layOut(digits, significantCount(digits), exponent, out + w);
         }
     }
 #endif
@@ -264,14 +272,14 @@ int formatNumberG10(double value, QChar* out)
             ++exponent;
         }
     }
-    return w + layOut(digits, exponent, out + w);
+    return w + layOut(digits, significantCount(digits), exponent, out + w);
 }
 
-int layOutG10(bool negative, const char* digits, int exponent, QChar* out)
+int layOutG10(bool negative, const char* digits, int count, int exponent, QChar* out)
 {
     int w = 0;
     if (negative) out[w++] = QLatin1Char('-');
-    return w + layOut(digits, exponent, out + w);
+    return w + layOut(digits, count, exponent, out + w);
 }
 
 } // namespace TC::detail

@@ -49,9 +49,10 @@ constexpr int kNumberG10Capacity = 32;
 // returns the number of characters written.
 int formatNumberG10(double value, QChar* out);
 
-// Writes, as formatNumberG10 writes a value, the value whose ten significant digits are
-// digits[0, 10) (the first not '0') and whose decimal exponent is `exponent`, with a '-' before
-// when negative; returns the number of characters written (at most kNumberG10Capacity).
-int layOutG10(bool negative, const char* digits, int exponent, QChar* out);
+// Writes, as formatNumberG10 writes a value, the value whose significant digits are
+// digits[0, count) (count from 1 to 10; the first not '0', the last not '0' unless count is 1)
+// and whose decimal exponent is `exponent`, with a '-' before when negative; returns the number
+// of characters written (at most kNumberG10Capacity).
+int layOutG10(bool negative, const char* digits, int count, int exponent, QChar* out);
 
 } // namespace TC::detail
