@@ -96,7 +96,8 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
         lines.append(QString());
         QString& line = lines.last();
         if (csv && flags.exponent) {
-            // Rewritten in a buffer kept from line to line, then copied at its size.
+            // Rewritten in a buffer kept from line to line (its size left as it is), then the
+            // line copied out of it.
             const int end = detail::appendCsvLine(text, length, true, rewritten, 0, false);
             line = QString(rewritten.constData(), end);
         } else if (flags.quote) {

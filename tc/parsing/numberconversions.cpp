@@ -74,9 +74,7 @@ bool scaledExactly(uint64_t mantissa, int binary, int decimal, uint64_t& result,
 }
 #endif
 
-// Writes ten significant digits (trailing zeros dropped) with decimal exponent `exponent` as
-// QString::number's 'g' format does; returns the number of characters.
-// The digits up to the last that is not '0' (at least one) of the ten at digits.
+// How many of the ten digits at digits count: up to the last that is not '0', at least one.
 int significantCount(const char* digits)
 {
     int count = 10;
@@ -86,7 +84,8 @@ int significantCount(const char* digits)
 }
 
 // Writes the value of digits[0, count) (the first not '0', the last not '0' unless count is 1),
-// read as d.ddd, times ten to exponent, as Qt's 'g' format with ten digits writes it.
+// read as d.ddd, times ten to exponent, as QString::number's 'g' format with ten digits writes
+// it; returns the number of characters.
 int layOut(const char* digits, int count, int exponent, QChar* out)
 {
     int w = 0;
