@@ -55,16 +55,20 @@ void findQuoteAndE(const QString& text, int& quote, int& e)
 }
 
 // The value of a field of the usual shape, as fieldValue writes it: a sign or none, digits, a
-// point and digits or none, "E+" or "E-" and one or two digits, at most ten significant digits
-// and a count up to 22. Its exact decimal value is printed: stepping by 10.0 from the nearest
-// double loses less than 3e-15 of it, far under the half unit of the tenth digit to which the
-// printing rounds. False for any other field, which takes the general path.
+// point and digits or none, "E+" or "E-" and one or two digits, at most twenty digits and a
+// count up to 22. Stepping by 10.0 from the nearest double loses less than 3e-15 of the
+// field's exact decimal value, so the ten digits the printing rounds to are those of that value:
+// its own digits when it has at most ten significant ones, else those rounded at the eleventh,
+// unless the digits after the tenth lie within a ten-thousandth of a unit of the tenth from its
+// half (1e-14 of the value or less), where only the double can tell. False for those and any
+// other field, which take the general path.
 bool plainExponentValue(const QChar* line, int from, int to, QChar* text, int& length)
 {
+    constexpr int kKept = 14; // ten digits, and four more to tell which way they round
     int i = from;
     const bool negative = i < to && line[i] == QLatin1Char('-');
     if (i < to && (negative || line[i] == QLatin1Char('+'))) ++i;
-    char digits[10];
+    char digits[kKept];
     int significant = 0; // digits from the first non-zero one on
     int lastNonZero = 0; // significant digits up to the last non-zero one
     int whole = 0;
@@ -77,7 +81,7 @@ bool plainExponentValue(const QChar* line, int from, int to, QChar* text, int& l
             else
                 ++fraction;
             if (significant == 0 && c == u'0') continue;
-            if (significant < 10) digits[significant] = static_cast<char>(c);
+            if (significant < kKept) digits[significant] = static_cast<char>(c);
             ++significant;
             if (c != u'0') lastNonZero = significant;
         } else if (c == u'.' && fraction < 0 && whole > 0) {
@@ -87,7 +91,7 @@ bool plainExponentValue(const QChar* line, int from, int to, QChar* text, int& l
         }
     }
     if (whole == 0 || fraction == 0 || whole + std::max(fraction, 0) > 20 || lastNonZero == 0 ||
-        lastNonZero > 10 || i + 3 > to || i + 4 < to || line[i] != QLatin1Char('E'))
+        i + 3 > to || i + 4 < to || line[i] != QLatin1Char('E'))
         return false;
     const char16_t sign = line[i + 1].unicode();
     if (sign != u'+' && sign != u'-') return false;
@@ -99,8 +103,29 @@ bool plainExponentValue(const QChar* line, int from, int to, QChar* text, int& l
     }
     if (count > 22) return false;
     // The digits read as a whole number of `significant` digits, then the point and the count.
-    const int exponent = significant - 1 - std::max(fraction, 0) + (sign == u'+' ? count : -count);
-    length = detail::layOutG10(negative, digits, lastNonZero, exponent, text);
+    int exponent = significant - 1 - std::max(fraction, 0) + (sign == u'+' ? count : -count);
+    int kept = std::min(lastNonZero, 10);
+    if (lastNonZero > 10) {
+        std::fill(digits + std::min(significant, kKept), digits + kKept, '0');
+        const char* tail = digits + 10;
+        if ((tail[0] == '5' && tail[1] == '0' && tail[2] == '0' && tail[3] == '0') ||
+            (tail[0] == '4' && tail[1] == '9' && tail[2] == '9' && tail[3] == '9'))
+            return false;
+        if (tail[0] >= '5') {
+            int k = 9;
+            for (; k >= 0 && digits[k] == '9'; --k)
+                digits[k] = '0';
+            if (k >= 0) {
+                ++digits[k];
+            } else {
+                digits[0] = '1';
+                ++exponent;
+            }
+        }
+        while (kept > 1 && digits[kept - 1] == '0')
+            --kept;
+    }
+    length = detail::layOutG10(negative, digits, kept, exponent, text);
     return true;
 }
 

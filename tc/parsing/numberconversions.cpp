@@ -74,6 +74,26 @@ bool scaledExactly(uint64_t mantissa, int binary, int decimal, uint64_t& result,
 }
 #endif
 
+// How QString::number rounds a value exactly halfway between two ten-digit ones: away from zero
+// with the double-conversion code Qt normally uses, to even through the C library's printf in
+// builds without it. Asked of Qt once; Unknown leaves every tie to Qt.
+enum class TieRule { AwayFromZero, ToEven, Unknown };
+
+TieRule qtTieRule()
+{
+    static const TieRule rule = [] {
+        // 12345678905 and 12345678925 are exact doubles with a tie at their eleventh digit.
+        const QString low = QString::number(12345678905.0, 'g', 10);
+        const QString high = QString::number(12345678925.0, 'g', 10);
+        if (low == QLatin1String("1.234567891e+10") && high == QLatin1String("1.234567893e+10"))
+            return TieRule::AwayFromZero;
+        if (low == QLatin1String("1.23456789e+10") && high == QLatin1String("1.234567892e+10"))
+            return TieRule::ToEven;
+        return TieRule::Unknown;
+    }();
+    return rule;
+}
+
 // How many of the ten digits at digits count: up to the last that is not '0', at least one.
 int significantCount(const char* digits)
 {
@@ -233,9 +253,13 @@ int formatNumberG10(double value, QChar* out)
         if (exact) {
             const unsigned last = static_cast<unsigned>(eleven % 10);
             uint64_t ten = eleven / 10;
-            // A tie Qt rounds away from zero; to be safe across Qt versions it decides itself.
-            if (last == 5 && !inexact) return viaQt();
-            if (last >= 5) ++ten;
+            if (last == 5 && !inexact) {
+                const TieRule rule = qtTieRule();
+                if (rule == TieRule::Unknown) return viaQt();
+                if (rule == TieRule::AwayFromZero || ten % 2 == 1) ++ten;
+            } else if (last >= 5) {
+                ++ten;
+            }
             exponent = guess;
             if (ten == kTens[10]) {
                 ten = kTens[9];

@@ -39,10 +39,14 @@ QString randomLine(std::mt19937& rng)
     static const char* const words[] = {
         "E+", "E-", "1.5E+3", "2.5E-3", "inf", "NaN", "1e400", "E+1000", "E-400", "\"1,234\"", "-0",
         " 12 ",
-        // Around the shapes read without a double: ten and eleven significant digits, counts at
-        // and past 22, zeros before and after, a point without digits on one side.
-        "9.999999999E+09", "1.0000000001E+9", "-00012.50E+03", "7E+22", "7E+23", "0.000E+5",
-        "1.E+3", ".5E-2", "+3.25E-22"};
+        // Around the shapes read without a double: ten and more significant digits (rounded
+        // away from a half, on it and beside it, carried into a new digit), twenty and 21
+        // digits, counts at and past 22, zeros before and after, a point without digits on one
+        // side.
+        "9.999999999E+09", "1.0000000001E+9", "-126276649.3500E+0", "1234567890.25E+3",
+        "1234567890.4999E-2", "1234567890.50001E+1", "-12345678906E-22", "9999999999.7E+0",
+        "12345678901234567890E+1", "123456789012345678901E+1", "-00012.50E+03", "7E+22", "7E+23",
+        "0.000E+5", "1.E+3", ".5E-2", "+3.25E-22"};
     QString line;
     const int parts = static_cast<int>(rng() % 12);
     for (int i = 0; i < parts; ++i) {
@@ -154,5 +158,28 @@ TEST(CsvLine, BothFunctionsAgreeWithTheirPlainFormsOnGeneratedLines)
         ASSERT_EQ(reused, expected) << line.toStdString();
         for (int k = 0; k < expected.size(); ++k)
             ASSERT_EQ(reused[k].isNull(), expected[k].isNull()) << line.toStdString();
+    }
+}
+
+// Exponent fields of many significant digits: the rounding at the tenth digit, beside a half and
+// far from it, must be the one the plain form's double gives.
+TEST(ParserCsvLine, RoundsLongExponentFieldsAsTheirDoubles)
+{
+    std::mt19937 rng(11);
+    static const char* const tails[] = {"5",    "50", "5001", "50000001", "4999", "49999999",
+                                        "4998", "9",  "1",    "25",       "75",   ""};
+    for (int i = 0; i < 100000; ++i) {
+        QString digits;
+        const int count = 1 + static_cast<int>(rng() % 12);
+        for (int k = 0; k < count; ++k)
+            digits += QLatin1Char(static_cast<char>('0' + rng() % 10));
+        if (rng() % 4 == 0) digits.fill(QLatin1Char('9'));
+        digits += QLatin1String(tails[rng() % (sizeof tails / sizeof *tails)]);
+        const int point = static_cast<int>(rng() % (digits.size() + 1));
+        if (point > 0 && point < digits.size()) digits.insert(point, QLatin1Char('.'));
+        const QString line = QLatin1String(rng() % 2 ? "-" : "") + digits +
+                             QLatin1String(rng() % 2 ? "E+" : "E-") + QString::number(rng() % 24) +
+                             QLatin1String(",x");
+        ASSERT_EQ(rewritten(line), rewrittenLiterally(line)) << line.toStdString();
     }
 }
