@@ -262,12 +262,18 @@ public:
         // In UTF-8, a block of ASCII bytes that follows a complete sequence decodes to its bytes
         // as they are: data files mostly are such blocks, widened here without the converter.
         // The first block always goes through it, which settles the byte-order mark.
-        if (m_utf8 && m_cleanEnd && isAscii(data, size)) {
+        // The bytes are widened as they are checked; a block found not to be ASCII is decoded
+        // over them.
+        if (m_utf8 && m_cleanEnd) {
             text.resize(static_cast<int>(size));
             char16_t* out = reinterpret_cast<char16_t*>(text.data());
-            for (qsizetype i = 0; i < size; ++i)
-                out[i] = static_cast<unsigned char>(data[i]);
-            return;
+            unsigned char any = 0;
+            for (qsizetype i = 0; i < size; ++i) {
+                const auto byte = static_cast<unsigned char>(data[i]);
+                out[i] = byte;
+                any |= byte;
+            }
+            if (any < 0x80) return;
         }
         text = decode(data, size);
     }
@@ -302,14 +308,6 @@ public:
     }
 
 private:
-    static bool isAscii(const char* data, qsizetype size)
-    {
-        unsigned char any = 0;
-        for (qsizetype i = 0; i < size; ++i)
-            any |= static_cast<unsigned char>(data[i]);
-        return any < 0x80;
-    }
-
     QByteArray m_fallback;
     bool m_utf8 = false;     // the converter is UTF-8's
     bool m_cleanEnd = false; // the last block ended on an ASCII byte, so no sequence is open
