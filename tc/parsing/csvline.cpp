@@ -261,19 +261,12 @@ int appendCsvLine(const QChar* in, int length, bool dropQuotes, QString& out, in
         fieldE = false;
         fieldQuote = false;
     };
-    constexpr int kUnits = simd::Utf16Block::kUnits;
-    constexpr int kChunk = 4 * kUnits;
     const ushort* units = reinterpret_cast<const ushort*>(in);
-    for (int base = 0; base < length; base += kChunk) {
-        uint64_t commas = 0;
-        uint64_t quotes = 0;
-        uint64_t es = 0;
-        for (int b = 0; b < 4 && base + b * kUnits < length; ++b) {
-            const auto m = detail::blockMasks(units, length, base + b * kUnits);
-            commas |= uint64_t(m[0]) << (b * kUnits);
-            quotes |= uint64_t(m[1]) << (b * kUnits);
-            es |= uint64_t(m[2]) << (b * kUnits);
-        }
+    for (int base = 0; base < length; base += ChunkMasks::kUnits) {
+        const ChunkMasks masks(units, length, base);
+        uint64_t commas = masks.commas;
+        const uint64_t quotes = masks.quotes;
+        const uint64_t es = masks.es;
         // The commas before the chunk's first quote or E, while the line so far is the copy and
         // no field is open with one, cut fields that stay as copied: passed over at once.
         const uint64_t marked = quotes | es;

@@ -60,6 +60,40 @@ inline std::array<quint32, 3> blockMasks(const ushort* units, int length, int st
     return {m[0], m[1], m[2]};
 }
 
+// The commas, quotes and upper-case Es among units[start, start + 64), none past length.
+struct ChunkMasks
+{
+    static constexpr int kUnits = 4 * simd::Utf16Block::kUnits;
+
+    quint64 commas = 0;
+    quint64 quotes = 0;
+    quint64 es = 0;
+
+    ChunkMasks(const ushort* units, int length, int start)
+    {
+        constexpr int kBlock = simd::Utf16Block::kUnits;
+        for (int b = 0; b < kUnits / kBlock && start + b * kBlock < length; ++b) {
+            const auto m = blockMasks(units, length, start + b * kBlock);
+            commas |= quint64(m[0]) << (b * kBlock);
+            quotes |= quint64(m[1]) << (b * kBlock);
+            es |= quint64(m[2]) << (b * kBlock);
+        }
+    }
+};
+
+// Bit i set when an odd number of bits up to i is: between a quote and the next, counting the
+// opening quote and not the closing one.
+inline quint64 prefixXor(quint64 x)
+{
+    x ^= x << 1;
+    x ^= x << 2;
+    x ^= x << 4;
+    x ^= x << 8;
+    x ^= x << 16;
+    x ^= x << 32;
+    return x;
+}
+
 // Takes out of the line text[0, length), which holds no quote before firstQuote, the commas
 // between a quote and the next one (an unmatched last quote runs to the end) unless
 // quotedCommas, and with dropQuotes the quotes; returns the units left. Nothing is written
@@ -72,18 +106,17 @@ int dropQuoted(const QChar* text, int length, int firstQuote, bool quotedCommas,
     QChar* out = nullptr;
     int w = firstQuote;
     int r = firstQuote;
-    bool quoted = false;
+    quint64 quoted = 0; // all ones while a quote is open
     const ushort* units = reinterpret_cast<const ushort*>(text);
-    for (int base = firstQuote; base < length; base += simd::Utf16Block::kUnits) {
-        const auto masks = blockMasks(units, length, base);
-        for (quint32 m = masks[0] | masks[1]; m != 0; m &= m - 1) {
+    for (int base = firstQuote; base < length; base += ChunkMasks::kUnits) {
+        const ChunkMasks masks(units, length, base);
+        // What goes is found from the masks alone, 64 units at a time.
+        const quint64 inside = prefixXor(masks.quotes) ^ quoted;
+        quoted = quint64(0) - (inside >> 63);
+        const quint64 dropped =
+            (dropQuotes ? masks.quotes : 0) | (quotedCommas ? 0 : masks.commas & inside);
+        for (quint64 m = dropped; m != 0; m &= m - 1) {
             const int k = base + static_cast<int>(qCountTrailingZeroBits(m));
-            if (text[k] == QLatin1Char('"')) {
-                quoted = !quoted;
-                if (!dropQuotes) continue;
-            } else if (!quoted || quotedCommas) {
-                continue;
-            }
             if (!out) out = target();
             // Until the first unit goes, out[w...) holds text[r...); after it, the stretch moves
             // down, which in place may overlap.
