@@ -54,79 +54,55 @@ void findQuoteAndE(const QString& text, int& quote, int& e)
     }
 }
 
-// The value of a field of the usual shape, as fieldValue writes it: a sign or none, digits, a
-// point and digits or none, "E+" or "E-" and one or two digits, at most twenty digits and a
-// count up to 22. Stepping by 10.0 from the nearest double loses less than 3e-15 of the
-// field's exact decimal value, so the ten digits the printing rounds to are those of that value:
-// its own digits when it has at most ten significant ones, else those rounded at the eleventh,
-// unless the digits after the tenth lie within a ten-thousandth of a unit of the tenth from its
-// half (1e-14 of the value or less), where only the double can tell. False for those and any
-// other field, which take the general path.
+// The value of a field of the usual shape, as fieldValue writes it: a sign or none, digits with
+// a point between two of them or none, "E+" or "E-" and one or two digits, at most 19 digits and
+// a count up to 22. Stepping by 10.0 from the nearest double loses less than 3e-15 of the
+// field's exact decimal value, so the printed digits are those of that value, rounded at the
+// eleventh unless it sits too close to a half (see layOutG10). False for those and any other
+// field, which take the general path.
 bool plainExponentValue(const QChar* line, int from, int to, QChar* text, int& length)
 {
-    constexpr int kKept = 14; // ten digits, and four more to tell which way they round
-    int i = from;
-    const bool negative = i < to && line[i] == QLatin1Char('-');
-    if (i < to && (negative || line[i] == QLatin1Char('+'))) ++i;
-    char digits[kKept];
-    int significant = 0; // digits from the first non-zero one on
-    int lastNonZero = 0; // significant digits up to the last non-zero one
-    int whole = 0;
-    int fraction = -1;
-    for (; i < to; ++i) {
-        const char16_t c = line[i].unicode();
-        if (c >= u'0' && c <= u'9') {
-            if (fraction < 0)
-                ++whole;
-            else
-                ++fraction;
-            if (significant == 0 && c == u'0') continue;
-            if (significant < kKept) digits[significant] = static_cast<char>(c);
-            ++significant;
-            if (c != u'0') lastNonZero = significant;
-        } else if (c == u'.' && fraction < 0 && whole > 0) {
-            fraction = 0;
-        } else {
-            break;
-        }
-    }
-    if (whole == 0 || fraction == 0 || whole + std::max(fraction, 0) > 20 || lastNonZero == 0 ||
-        i + 3 > to || i + 4 < to || line[i] != QLatin1Char('E'))
-        return false;
-    const char16_t sign = line[i + 1].unicode();
+    const int e = to - from >= 4 && line[to - 3] == QLatin1Char('E')   ? to - 3
+                  : to - from >= 5 && line[to - 4] == QLatin1Char('E') ? to - 4
+                                                                       : -1;
+    if (e < 0) return false;
+    const char16_t sign = line[e + 1].unicode();
     if (sign != u'+' && sign != u'-') return false;
     int count = 0;
-    for (int k = i + 2; k < to; ++k) {
+    for (int k = e + 2; k < to; ++k) {
         const unsigned digit = line[k].unicode() - unsigned(u'0');
         if (digit > 9) return false;
         count = count * 10 + static_cast<int>(digit);
     }
     if (count > 22) return false;
-    // The digits read as a whole number of `significant` digits, then the point and the count.
-    int exponent = significant - 1 - std::max(fraction, 0) + (sign == u'+' ? count : -count);
-    int kept = std::min(lastNonZero, 10);
-    if (lastNonZero > 10) {
-        std::fill(digits + std::min(significant, kKept), digits + kKept, '0');
-        const char* tail = digits + 10;
-        if ((tail[0] == '5' && tail[1] == '0' && tail[2] == '0' && tail[3] == '0') ||
-            (tail[0] == '4' && tail[1] == '9' && tail[2] == '9' && tail[3] == '9'))
+    int i = from;
+    const bool negative = line[i] == QLatin1Char('-');
+    if (negative || line[i] == QLatin1Char('+')) ++i;
+    char digits[32]; // the first 32 digits read; more than 19 are refused below
+    int read = 0;
+    int point = -1; // digits read before the point
+    for (; i < e; ++i) {
+        const char16_t c = line[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            digits[read++ & 31] = static_cast<char>(c);
+        } else if (c == u'.' && point < 0) {
+            point = read;
+        } else {
             return false;
-        if (tail[0] >= '5') {
-            int k = 9;
-            for (; k >= 0 && digits[k] == '9'; --k)
-                digits[k] = '0';
-            if (k >= 0) {
-                ++digits[k];
-            } else {
-                digits[0] = '1';
-                ++exponent;
-            }
         }
-        while (kept > 1 && digits[kept - 1] == '0')
-            --kept;
     }
-    length = detail::layOutG10(negative, digits, kept, exponent, text);
-    return true;
+    if (read == 0 || read > 19 || point == 0 || point == read) return false;
+    int first = 0;
+    while (first < read && digits[first] == '0')
+        ++first;
+    if (first == read) return false;
+    int last = read;
+    while (digits[last - 1] == '0')
+        --last;
+    // The decimal exponent of the first significant digit.
+    const int exponent = (point < 0 ? read : point) - first - 1 + (sign == u'+' ? count : -count);
+    length = detail::layOutG10(negative, digits + first, last - first, exponent, text);
+    return length >= 0;
 }
 
 // The value of the field line[from, to), written to text (kRoom characters) with its length,

@@ -300,6 +300,31 @@ int formatNumberG10(double value, QChar* out)
 
 int layOutG10(bool negative, const char* digits, int count, int exponent, QChar* out)
 {
+    char rounded[10];
+    if (count > 10) {
+        const char* tail = digits + 10;
+        const auto at = [&](int k) { return 10 + k < count ? tail[k] : '0'; };
+        if ((at(0) == '5' && at(1) == '0' && at(2) == '0' && at(3) == '0') ||
+            (at(0) == '4' && at(1) == '9' && at(2) == '9' && at(3) == '9'))
+            return -1;
+        const bool up = at(0) >= '5';
+        std::copy_n(digits, 10, rounded);
+        count = 10;
+        if (up) {
+            int k = 9;
+            for (; k >= 0 && rounded[k] == '9'; --k)
+                rounded[k] = '0';
+            if (k >= 0) {
+                ++rounded[k];
+            } else {
+                rounded[0] = '1';
+                ++exponent;
+            }
+        }
+        while (count > 1 && rounded[count - 1] == '0')
+            --count;
+        digits = rounded;
+    }
     int w = 0;
     if (negative) out[w++] = QLatin1Char('-');
     return w + layOut(digits, count, exponent, out + w);

@@ -49,10 +49,13 @@ constexpr int kNumberG10Capacity = 32;
 // returns the number of characters written.
 int formatNumberG10(double value, QChar* out);
 
-// Writes, as formatNumberG10 writes a value, the value whose significant digits are
-// digits[0, count) (count from 1 to 10; the first not '0', the last not '0' unless count is 1)
-// and whose decimal exponent is `exponent`, with a '-' before when negative; returns the number
-// of characters written (at most kNumberG10Capacity).
+// Writes, as formatNumberG10 writes a double within 3e-15 of it (relative), the value whose
+// significant digits are digits[0, count) (count from 1 to 19; the first not '0', the last not
+// '0' unless count is 1) and whose decimal exponent is `exponent`, with a '-' before when
+// negative: those digits when there are at most ten, else rounded at the eleventh. Returns the
+// number of characters written (at most kNumberG10Capacity), or -1 when the digits after the
+// tenth lie within a ten-thousandth of a unit of the tenth from its half (1e-14 of the value or
+// less), where such a double may round either way.
 int layOutG10(bool negative, const char* digits, int count, int exponent, QChar* out);
 
 } // namespace TC::detail
