@@ -94,6 +94,20 @@ TieRule qtTieRule()
     return rule;
 }
 
+// Adds one unit of the tenth digit to the ten digits d.ddddddddd times ten to exponent.
+void roundUpTen(char* digits, int& exponent)
+{
+    int k = 9;
+    for (; k >= 0 && digits[k] == '9'; --k)
+        digits[k] = '0';
+    if (k >= 0) {
+        ++digits[k];
+    } else {
+        digits[0] = '1';
+        ++exponent;
+    }
+}
+
 // How many of the ten digits at digits count: up to the last that is not '0', at least one.
 int significantCount(const char* digits)
 {
@@ -284,17 +298,7 @@ int formatNumberG10(double value, QChar* out)
     // An eleventh digit 5 may be an exact tie, which Qt rounds away from zero and to_chars to
     // even; leave those to Qt.
     if (digits[10] == '5') return viaQt();
-    if (digits[10] > '5') {
-        int k = 9;
-        for (; k >= 0 && digits[k] == '9'; --k)
-            digits[k] = '0';
-        if (k >= 0) {
-            ++digits[k];
-        } else {
-            digits[0] = '1';
-            ++exponent;
-        }
-    }
+    if (digits[10] > '5') roundUpTen(digits, exponent);
     return w + layOut(digits, significantCount(digits), exponent, out + w);
 }
 
@@ -310,17 +314,7 @@ int layOutG10(bool negative, const char* digits, int count, int exponent, QChar*
         const bool up = at(0) >= '5';
         std::copy_n(digits, 10, rounded);
         count = 10;
-        if (up) {
-            int k = 9;
-            for (; k >= 0 && rounded[k] == '9'; --k)
-                rounded[k] = '0';
-            if (k >= 0) {
-                ++rounded[k];
-            } else {
-                rounded[0] = '1';
-                ++exponent;
-            }
-        }
+        if (up) roundUpTen(rounded, exponent);
         while (count > 1 && rounded[count - 1] == '0')
             --count;
         digits = rounded;
