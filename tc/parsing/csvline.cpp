@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 namespace TC {
 
@@ -284,54 +285,60 @@ void parserLineSplit(QStringList& fields, QString& line)
 {
     const int n = static_cast<int>(line.size());
     const ushort* s = line.utf16();
-    ushort cut = 0;
-    bool bar = false;
-    bool tab = false;
-    bool colon = false;
-    for (int i = 0; i < n && cut == 0; ++i) {
-        switch (s[i]) {
-        case u',':
-            cut = u',';
-            break;
-        case u'|':
-            bar = true;
-            break;
-        case u'\t':
-            tab = true;
-            break;
-        case u':':
-            colon = true;
-            break;
-        default:
-            break;
+    constexpr int kUnits = simd::Utf16Block::kUnits;
+    // A comma anywhere cuts at commas; else a bar, a tab, a colon (cutting at spaces), in that
+    // order. Only their presence counts, so the last block may overlap the one before.
+    quint32 any[4] = {};
+    for (int i = 0; i < n && any[0] == 0; i += kUnits) {
+        std::array<quint32, 4> m;
+        if (n >= kUnits) {
+            m = simd::Utf16Block(s + std::min(i, n - kUnits)).eachOf(u',', u'|', u'\t', u':');
+        } else {
+            ushort padded[kUnits] = {};
+            std::copy(s, s + n, padded);
+            m = simd::Utf16Block(padded).eachOf(u',', u'|', u'\t', u':');
         }
+        for (int k = 0; k < 4; ++k)
+            any[k] |= m[k];
     }
-    if (cut == 0) cut = bar ? u'|' : tab ? u'\t' : colon ? u' ' : 0;
+    const ushort cut = any[0] ? u',' : any[1] ? u'|' : any[2] ? u'\t' : any[3] ? u' ' : 0;
     if (cut == 0) {
         fields.clear();
         return;
     }
 
-    // Where the pieces end, the line's end last.
-    QVarLengthArray<int, 64> ends;
+    // Where the pieces end, the line's end last: at most one for each unit and the end.
+    QVarLengthArray<int, 256> endsAt(n + 1);
+    int* ends = endsAt.data();
+    int pieces = 0;
     int i = 0;
-    for (; i + simd::Utf16Block::kUnits <= n; i += simd::Utf16Block::kUnits) {
+    for (; i + kUnits <= n; i += kUnits) {
         for (quint32 m = simd::Utf16Block(s + i).anyOf(cut); m != 0; m &= m - 1)
-            ends.append(i + static_cast<int>(qCountTrailingZeroBits(m)));
+            ends[pieces++] = i + static_cast<int>(qCountTrailingZeroBits(m));
     }
-    for (; i < n; ++i) {
-        if (s[i] == cut) ends.append(i);
+    if (i < n && n >= kUnits) {
+        // The last units, read as the block that ends the line, without those already seen.
+        const int over = i - (n - kUnits);
+        for (quint32 m = simd::Utf16Block(s + n - kUnits).anyOf(cut) >> over; m != 0; m &= m - 1)
+            ends[pieces++] = i + static_cast<int>(qCountTrailingZeroBits(m));
+    } else {
+        for (; i < n; ++i) {
+            if (s[i] == cut) ends[pieces++] = i;
+        }
     }
-    ends.append(n);
+    ends[pieces++] = n;
 
     const int held = static_cast<int>(fields.size());
-    // line may be one of the strings in fields: a shallow copy then keeps its text alive.
+    // line may be one of the strings in fields, which lie side by side: a shallow copy then
+    // keeps its text alive.
     QString keep;
-    for (int k = 0; k < held; ++k) {
-        if (&fields.at(k) == &line) keep = line;
+    if (held > 0) {
+        const QString* first = &fields.at(0);
+        if (!std::less<const QString*>()(&line, first) &&
+            std::less<const QString*>()(&line, first + held))
+            keep = line;
     }
     const QChar* text = line.constData();
-    const int pieces = static_cast<int>(ends.size());
     const int reused = std::min(held, pieces);
     if (reused > 0) {
         auto field = fields.begin();
