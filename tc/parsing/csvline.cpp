@@ -49,6 +49,16 @@ void findQuoteAndE(const QString& text, int& quote, int& e)
         if (e < 0 && m != 0) e = k + static_cast<int>(qCountTrailingZeroBits(m));
         if (quote >= 0 && e >= 0) return;
     }
+    if (k < n && n >= simd::Utf16Block::kUnits) {
+        // The last units, read as the block that ends the text, without those already seen.
+        const int over = k - (n - simd::Utf16Block::kUnits);
+        const simd::Utf16Block block(p + n - simd::Utf16Block::kUnits);
+        const quint32 q = block.anyOf(u'"') >> over;
+        const quint32 m = block.anyOf(u'E') >> over;
+        if (quote < 0 && q != 0) quote = k + static_cast<int>(qCountTrailingZeroBits(q));
+        if (e < 0 && m != 0) e = k + static_cast<int>(qCountTrailingZeroBits(m));
+        return;
+    }
     for (; k < n; ++k) {
         if (quote < 0 && p[k] == u'"') quote = k;
         if (e < 0 && p[k] == u'E') e = k;
