@@ -16,6 +16,13 @@
 #include <cstring>
 #include <memory>
 
+// A lambda called once per line, made part of the line loop that calls it.
+#if defined(__GNUC__)
+#define TC_INLINE_LAMBDA __attribute__((always_inline))
+#else
+#define TC_INLINE_LAMBDA
+#endif
+
 namespace TC {
 
 namespace {
@@ -83,7 +90,8 @@ bool QReadFile(const QString& path, QList<QString>& lines, bool csv)
     const qint64 bytes = reader.size();
     const qsizetype held = lines.size();
     bool sized = bytes <= 0;
-    const auto append = [&](const QChar* text, int length, detail::LineFlags flags) {
+    const auto append = [&](const QChar* text, int length,
+                            detail::LineFlags flags) TC_INLINE_LAMBDA {
         if (!sized && lines.size() - held >= 64) {
             sized = true;
             const qint64 read = std::max<qint64>(reader.position(), 1);
