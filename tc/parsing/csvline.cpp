@@ -317,15 +317,20 @@ void parserLineSplit(QStringList& fields, QString& line)
         return;
     }
 
-    // Where the pieces end, the line's end last: at most one for each unit and the end.
-    QVarLengthArray<int, 256> endsAt(n + 1);
-    int* ends = endsAt.data();
+    // Where the pieces end, the line's end last; room for a block's worth more is made before
+    // each block.
+    QVarLengthArray<int, 256> ends(256);
     int pieces = 0;
+    const auto makeRoom = [&] {
+        if (ends.size() - pieces <= kUnits) ends.resize(ends.size() * 2);
+    };
     int i = 0;
     for (; i + kUnits <= n; i += kUnits) {
+        makeRoom();
         for (quint32 m = simd::Utf16Block(s + i).anyOf(cut); m != 0; m &= m - 1)
             ends[pieces++] = i + static_cast<int>(qCountTrailingZeroBits(m));
     }
+    makeRoom();
     if (i < n && n >= kUnits) {
         // The last units, read as the block that ends the line, without those already seen.
         const int over = i - (n - kUnits);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -123,6 +124,14 @@ TEST(ParserLineSplit, ChoosesTheSeparatorByContent)
     EXPECT_TRUE(split(QStringLiteral("a b c")).isEmpty());
     EXPECT_TRUE(split(QString()).isEmpty());
     EXPECT_TRUE(split(QStringLiteral("")).isEmpty());
+    // Separators in a long line's last, overlapping block only; more pieces than a line
+    // usually has.
+    EXPECT_EQ(split(QString(20, QLatin1Char('x')) + "|y:z"),
+              (QStringList{QString(20, QLatin1Char('x')), "y:z"}));
+    const QStringList pieces = split(QString(1000, QLatin1Char(',')));
+    EXPECT_EQ(pieces.size(), 1001);
+    EXPECT_TRUE(
+        std::all_of(pieces.begin(), pieces.end(), [](const QString& p) { return p.isEmpty(); }));
 }
 
 TEST(ParserLineSplit, ReplacesWhatTheListHeldWithoutTouchingItsCopies)
