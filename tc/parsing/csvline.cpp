@@ -89,7 +89,7 @@ bool plainExponentValue(const QChar* line, int from, int to, QChar* text, int& l
     int i = from;
     const bool negative = line[i] == QLatin1Char('-');
     if (negative || line[i] == QLatin1Char('+')) ++i;
-    char digits[32]; // the first 32 digits read; more than 19 are refused below
+    char digits[32]; // room for the 19 digits taken; more wrap around and are refused below
     int read = 0;
     int point = -1; // digits read before the point
     for (; i < e; ++i) {
