@@ -40,24 +40,24 @@ inline void copyChars(QChar* to, const QChar* from, int n)
     }
 }
 
-// The commas, quotes and upper-case Es among units[start, start + 16), none past length: a block
-// that would run past it is read ending at length (when the line holds 16 units) and shifted.
-inline std::array<quint32, 3> blockMasks(const ushort* units, int length, int start)
+// Where each of chars (1 to 254) stands among units[start, start + 16), none past length: bit i
+// for the unit at start + i. A block that would run past length is read ending at length (when
+// the text holds 16 units) and shifted, else from a copy padded with zeros.
+template <class... Chars>
+Q_ALWAYS_INLINE std::array<quint32, sizeof...(Chars)> blockMasks(const ushort* units, int length,
+                                                                 int start, Chars... chars)
 {
     constexpr int kUnits = simd::Utf16Block::kUnits;
-    if (start + kUnits <= length) {
-        const auto m = simd::Utf16Block(units + start).eachOf(u',', u'"', u'E');
-        return {m[0], m[1], m[2]};
-    }
-    const int over = start + kUnits - length;
+    if (start + kUnits <= length) return simd::Utf16Block(units + start).eachOf(chars...);
     if (length >= kUnits) {
-        const auto m = simd::Utf16Block(units + length - kUnits).eachOf(u',', u'"', u'E');
-        return {m[0] >> over, m[1] >> over, m[2] >> over};
+        auto m = simd::Utf16Block(units + length - kUnits).eachOf(chars...);
+        for (quint32& mask : m)
+            mask >>= start + kUnits - length;
+        return m;
     }
     ushort padded[kUnits] = {};
     std::copy(units + start, units + length, padded);
-    const auto m = simd::Utf16Block(padded).eachOf(u',', u'"', u'E');
-    return {m[0], m[1], m[2]};
+    return simd::Utf16Block(padded).eachOf(chars...);
 }
 
 // The commas, quotes and upper-case Es among units[start, start + 64), none past length.
@@ -73,7 +73,7 @@ struct ChunkMasks
     {
         constexpr int kBlock = simd::Utf16Block::kUnits;
         for (int b = 0; b < kUnits / kBlock && start + b * kBlock < length; ++b) {
-            const auto m = blockMasks(units, length, start + b * kBlock);
+            const auto m = blockMasks(units, length, start + b * kBlock, u',', u'"', u'E');
             commas |= quint64(m[0]) << (b * kBlock);
             quotes |= quint64(m[1]) << (b * kBlock);
             es |= quint64(m[2]) << (b * kBlock);
